@@ -1,0 +1,4 @@
+#include "paludec.h"
+
+// Comes straight back to the initial menu until the calculation is built.
+void PALUDEC(int&, const std::string&) {}

@@ -1,0 +1,55 @@
+#include "paludex.h"
+
+#include "cp1252.h"
+#include "erro.h"
+#include "cultura.h"
+#include "paludec.h"
+#include "rotinas_minhas.h"
+#include "solo.h"
+
+namespace {
+
+// An option that meets a file it cannot read or write, or refuses, ends with its message; the menu
+// comes again. A fault of the program itself is shown the same way rather than ending the run.
+void OPCAO(int IOP, int& IERR, const std::string& DIRET) {
+  std::string mensagem;
+  try {
+    if (IOP == 1) CRIA_CULTURA(IERR);
+    if (IOP == 2) SOLO(IERR);
+    if (IOP == 3) PALUDEC(IERR, DIRET);
+    return;
+  } catch (const ErroFicheiro& e) {
+    mensagem = e.mensagem();
+  } catch (const std::exception& e) {
+    mensagem = "Erro interno do programa: " + de_utf8(e.what());
+  }
+  qw::escreve("");
+  qw::escreve(" " + mensagem);
+  qw::escreve("");
+  qw::pergunta(std::string(30, ' ') + "CARREGUE <ENTER> PARA CONTINUAR ");
+  qw::espera_qualquer();
+}
+
+}  // namespace
+
+void PALUDEX() {
+  std::string DIRET(TAM_DIRET, ' '), DIRET0(TAM_DIRET, ' ');
+  int IDEF = 0, IOP = 0, IERR = 0;
+  JANELA_BRANCA();
+  DIRETORIA_CORRENTE(DIRET0);
+  bool EXISTS = LE_DIRETORIA(FICHDIR(DIRET0), DIRET);
+  if (!EXISTS) DIRET = DIRET0;
+  for (;;) {
+    IERR = 0;
+    SALTA();
+    M_MENU_INICIAL_PALUDEX(IOP, DIRET, DIRET0, IDEF);
+    if (IOP < 1 || IOP > 5) continue;
+    OPCAO(IOP, IERR, DIRET);
+    IDEF = 0;
+    if (IOP == 4) {
+      DEFEIT(DIRET0, DIRET);
+      IDEF = 1;
+    }
+    if (IOP == 5) return;
+  }
+}

@@ -1,0 +1,15 @@
+// The file system as the system sees it: the current directory is the data folder, files are named
+// relative to it. Names are Windows-1252 inside, UTF-8 on disk.
+#pragma once
+#include <string>
+#include <vector>
+
+// The process's current directory; false when it cannot be taken.
+bool diretoria_corrente(std::string& caminho);
+// Makes the path (trailing blanks dropped) the current directory; false, nothing changed, when it cannot.
+bool muda_diretoria(const std::string& caminho);
+// Whether a regular file of that name exists.
+bool existe(const std::string& nome);
+// Names in the current directory that match a wildcard pattern ("*", "?"), sorted by name;
+// hidden names (a leading ".") are not listed.
+std::vector<std::string> lista(const std::string& padrao);

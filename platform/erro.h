@@ -1,0 +1,16 @@
+// The one error of the system: a file that cannot be read, created or written, or whose contents are refused.
+// Options catch it, show its message and go back to the initial menu; dialogues ask their answer again.
+#pragma once
+#include <stdexcept>
+#include <string>
+
+class ErroFicheiro : public std::runtime_error {
+ public:
+  // ficheiro: the file's name (empty for a typed answer); linha: its line, 0 when none applies.
+  ErroFicheiro(const std::string& ficheiro, int linha, const std::string& problema);
+  std::string ficheiro;
+  int linha;
+  std::string problema;
+  // "Erro no ficheiro x_pre.txt, linha 7: ...", in Windows-1252.
+  std::string mensagem() const;
+};

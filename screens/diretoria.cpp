@@ -1,0 +1,97 @@
+#include <cctype>
+
+#include "diretorias.h"
+#include "registos.h"
+#include "rotinas_minhas.h"
+
+namespace {
+bool tem_unidade(const std::string& DIRET) {
+  return DIRET.size() >= 2 && std::isalpha(static_cast<unsigned char>(DIRET[0])) && DIRET[1] == ':';
+}
+}  // namespace
+
+std::string UNIDADE(const std::string& DIRET) { return tem_unidade(DIRET) ? DIRET.substr(0, 2) : ""; }
+
+std::string PASTA(const std::string& DIRET) {
+  int L = ultimo(DIRET);
+  if (!tem_unidade(DIRET)) return DIRET.substr(0, L);
+  return L < 3 ? "" : DIRET.substr(2, L - 2);
+}
+
+void DIRETORIA_CORRENTE(std::string& DIRET0) {
+  std::string c;
+  if (diretoria_corrente(c) && c.size() <= TAM_DIRET) DIRET0 = fixo(c, TAM_DIRET);
+}
+
+std::string FICHDIR(const std::string& DIRET0) { return apara(DIRET0) + "/diretoria.dat"; }
+
+bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
+  if (!existe(FICHDIR)) return false;
+  try {
+    FicheiroLeitura f(FICHDIR);
+    std::string r = f.registo("a pasta dos dados");
+    if (ultimo(r) == 0) return false;
+    DIRET = fixo(r, TAM_DIRET);
+    return true;
+  } catch (const ErroFicheiro&) {
+    return false;
+  }
+}
+
+void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF) {
+  DIRETORIA_CORRENTE(DIRET0);
+  if (!LE_DIRETORIA(FICHDIR(DIRET0), DIRET) || !muda_diretoria(DIRET)) DIRET = DIRET0;
+  IDEF = 1;
+}
+
+bool ALTERA_DIR(const std::string& DIRET, const std::string& DIRET0) {
+  try {
+    FicheiroEscrita f(FICHDIR(DIRET0));
+    f.registo(fixo(DIRET, TAM_DIRET));
+    f.registo(fI(0, 5) + "\t" + fI(0, 5));
+    f.conclui();
+    return true;
+  } catch (const ErroFicheiro&) {
+    return false;
+  }
+}
+
+void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
+  SALTA();
+  qw::escreve(" ALTERAR A LOCALIZAÇÃO DOS FICHEIROS DE DADOS"_w);
+  qw::escreve("");
+  qw::fq_settextposition(6, 4);
+  qw::fq_outtext("Atualmente o programa irá procurar os ficheiros de dados:"_w);
+  qw::fq_settextposition(8, 4);
+  qw::fq_outtext("no disco ---------->");
+  qw::fq_settextposition(10, 4);
+  qw::fq_outtext("e na directoria --->");
+  int32_t antes = qw::settextcolorrgb(COR(4));
+  std::string unidade = UNIDADE(DIRET);
+  qw::fq_settextposition(8, 25);
+  qw::fq_outtext(unidade.empty() ? "" : unidade.substr(0, 1) + " ");
+  qw::fq_settextposition(10, 25);
+  qw::fq_outtext(fixo(DIRET, TAM_DIRET).substr(unidade.size()));
+  qw::settextcolorrgb(antes);
+  for (;;) {
+    qw::fq_settextposition(15, 4);
+    qw::fq_outtext("Tecle <enter> para confirmar ou indique a nova área de trabalho"_w);
+    qw::fq_settextposition(16, 4);
+    qw::fq_outtext("(Ex: c:\\PALUDEX\\dados) ===> ");
+    std::string resposta = qw::le_linha();
+    if (ultimo(resposta) == 0) return;
+    if (resposta.size() <= TAM_DIRET && muda_diretoria(resposta)) {
+      DIRET = fixo(resposta, TAM_DIRET);
+      break;
+    }
+    // The refused answer is wiped before the prompt is written again (to the end of the screen at most).
+    const size_t RESTO = (Grelha::LINHAS - 16) * Grelha::COLUNAS + (Grelha::COLUNAS - 32 + 1);
+    qw::fq_settextposition(16, 32);
+    qw::fq_outtext(std::string(std::min(resposta.size(), RESTO), ' '));
+  }
+  if (!ALTERA_DIR(DIRET, DIRET0)) {
+    qw::fq_settextposition(18, 4);
+    qw::fq_outtext("Não foi possível guardar a escolha em "_w + FICHDIR(DIRET0));
+    ENTER();
+  }
+}

@@ -1,0 +1,12 @@
+#include "rotinas_minhas.h"
+
+void LIMPAM(std::string& nome, const std::string& CODIGO, const std::string& tipo, size_t tamanho) {
+  nome = fixo(apara(CODIGO) + "_" + fixo(tipo, 3) + ".txt", tamanho);
+}
+
+void LIMPA(std::string& TEXTO, int count) {
+  std::string AUX;
+  for (int i = 0; i < count && i < static_cast<int>(TEXTO.size()); ++i)
+    if (TEXTO[i] != ' ') AUX += TEXTO[i];
+  TEXTO = fixo(AUX.substr(0, 230), TEXTO.size());
+}

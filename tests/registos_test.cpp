@@ -1,0 +1,189 @@
+// Reading and writing of text records: fixed columns, free form, formatted numbers, line ends.
+#include "registos.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "cp1252.h"
+#include "texto.h"
+
+namespace {
+
+struct Pasta {
+  std::string antes, caminho;
+  Pasta() {
+    char modelo[] = "/tmp/registos_XXXXXX";
+    caminho = mkdtemp(modelo);
+    char buf[4096];
+    antes = getcwd(buf, sizeof buf);
+    EXPECT_EQ(chdir(caminho.c_str()), 0);
+  }
+  ~Pasta() {
+    EXPECT_EQ(chdir(antes.c_str()), 0);
+    std::system(("rm -rf " + caminho).c_str());
+  }
+};
+
+void grava(const std::string& nome, const std::string& bytes) {
+  std::ofstream(nome, std::ios::binary) << bytes;
+}
+
+std::string le(const std::string& nome) {
+  std::ifstream f(nome, std::ios::binary);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+TEST(Campos, FixedFieldsReadAsLaidOut) {
+  struct Caso {
+    std::string registo;
+    int w, d;  // d < 0: an integer field
+    float esperado;
+  } casos[] = {
+      {" 1 2", 4, -1, 12},      {"    ", 4, -1, 0},     {"", 3, -1, 0},          {"-7", 2, -1, -7},
+      {"        10", 10, 3, 0.010f}, {"  1.5", 5, 3, 1.5f}, {" 12345", 6, 3, 12.345f}, {"1.5E2", 5, 1, 150},
+      {"2D1", 3, 0, 20},        {"  -0.123", 8, 3, -0.123f}, {"   ", 3, 3, 0},
+  };
+  for (const Caso& c : casos) {
+    Campos campos(c.registo);
+    float v = c.d < 0 ? static_cast<float>(campos.I(c.w)) : campos.F(c.w, c.d);
+    EXPECT_EQ(v, c.esperado) << "\"" << c.registo << "\"";
+  }
+}
+
+TEST(Campos, FieldsFollowOneAnotherAndTextKeepsItsBlanks) {
+  Campos c(" 05/06 x", "a_CUL.txt", 3);
+  c.X(1);
+  EXPECT_EQ(c.I(2), 5);
+  EXPECT_EQ(c.A(1), "/");
+  EXPECT_EQ(c.I(2), 6);
+  EXPECT_EQ(c.A(4), " x  ");
+}
+
+TEST(Campos, UnreadableFieldNamesFileLineAndColumns) {
+  Campos c(" 5/", "x_CUL.txt", 7);
+  c.X(1);
+  try {
+    c.I(2);
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(e.ficheiro, "x_CUL.txt");
+    EXPECT_EQ(e.linha, 7);
+    EXPECT_EQ(para_utf8(e.mensagem()),
+              "Erro no ficheiro x_CUL.txt, linha 7: esperava um número inteiro nas colunas 2-3 e encontrou \"5/\"");
+  }
+  for (const char* mau : {"1.2.3", "abc", "1E", "--1", "."}) EXPECT_THROW(Campos(mau).F(5, 2), ErroFicheiro) << mau;
+  EXPECT_THROW(Campos("1.5").I(3), ErroFicheiro);
+}
+
+class FicheiroTest : public ::testing::Test {
+ protected:
+  Pasta pasta;
+};
+
+TEST_F(FicheiroTest, FreeFormGoesAcrossLinesAndDropsTheRestOfTheLastOne) {
+  grava("s_pre.txt", "1 3 decades\r\n\r\n0,25 7\n1.5 2.5e1\t-3D-1 sobra\nfim\n");
+  FicheiroLeitura f("s_pre.txt");
+  EXPECT_EQ(f.livre().inteiro(), 1);  // "3 decades" ignored
+  Livre l = f.livre();                // the empty line gives none
+  EXPECT_EQ(l.real(), 0.0f);
+  EXPECT_EQ(l.real(), 25.0f);
+  Livre m = f.livre();
+  EXPECT_EQ(m.real(), 1.5f);
+  EXPECT_EQ(m.real(), 25.0f);
+  EXPECT_EQ(m.real(), -0.3f);
+  EXPECT_EQ(f.registo("fim"), "fim");
+  f.recua();
+  EXPECT_EQ(f.registo("fim"), "fim");
+  try {
+    f.livre().real();
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(e.ficheiro, "s_pre.txt");
+  }
+}
+
+TEST_F(FicheiroTest, FreeFormRefusesWhatIsNotANumberWithItsLine) {
+  grava("e_ET0.txt", "3\n1.5 x\n");
+  FicheiroLeitura g("e_ET0.txt");
+  Livre l = g.livre();
+  EXPECT_EQ(l.inteiro(), 3);
+  EXPECT_EQ(l.real(), 1.5f);
+  try {
+    l.real();
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(e.linha, 2);
+  }
+  FicheiroLeitura h("e_ET0.txt");
+  h.registo("o tipo");
+  EXPECT_THROW(h.livre().inteiro(), ErroFicheiro);  // 1.5 is not an integer
+}
+
+TEST_F(FicheiroTest, MissingFileCannotBeOpened) { EXPECT_THROW(FicheiroLeitura("nada_CUL.txt"), ErroFicheiro); }
+
+TEST_F(FicheiroTest, WritesCrLfAndReplacesWholeOrNotAtAll) {
+  grava("a_FRT.txt", "antigo\n");
+  {
+    FicheiroEscrita f("a_FRT.txt");
+    f.registo("um");
+    f.registo("");
+  }  // never concluded: the old file stays and no temporary is left
+  EXPECT_EQ(le("a_FRT.txt"), "antigo\n");
+  EXPECT_EQ(std::system("test -z \"$(ls -A | grep tmp)\""), 0);
+  FicheiroEscrita f("a_FRT.txt");
+  f.registo("um");
+  f.registo("");
+  f.conclui();
+  EXPECT_EQ(le("a_FRT.txt"), "um\r\n\r\n");
+  FicheiroLeitura r("a_FRT.txt");
+  EXPECT_EQ(r.registo("um"), "um");
+  EXPECT_EQ(r.registo("vazio"), "");
+  EXPECT_THROW(r.registo("mais"), ErroFicheiro);
+}
+
+TEST_F(FicheiroTest, AccentedTextsRoundTripAsWindows1252) {
+  std::string texto = "ALTERAR A LOCALIZAÇÃO DOS FICHEIROS - Opção irá mantêm-se Cálculo"_w;
+  EXPECT_EQ(texto.size(), std::string("ALTERAR A LOCALIZACAO DOS FICHEIROS - Opcao ira mantem-se Calculo").size());
+  FicheiroEscrita f("ç_CUL.txt"_w);
+  f.registo(texto);
+  f.conclui();
+  EXPECT_EQ(le("ç_CUL.txt"), texto + "\r\n");  // Windows-1252 inside, the name UTF-8 on disk
+  EXPECT_EQ(FicheiroLeitura("ç_CUL.txt"_w).registo("o texto"), texto);
+  EXPECT_EQ(de_utf8("€ “x” ☃"), std::string("\x80 \x93x\x94 ?"));
+  EXPECT_EQ(para_utf8("\x80\x81"), "€?");
+}
+
+TEST(Escrita, NumbersAsPrintfWithAsterisksOnOverflow) {
+  struct Caso {
+    float v;
+    int w, d;
+    const char* esperado;
+  } casos[] = {
+      {0.1234f, 6, 3, " 0.123"}, {99.999f, 6, 3, "99.999"}, {100.0f, 6, 3, "******"}, {-9.999f, 6, 3, "-9.999"},
+      {-10.0f, 6, 3, "******"},  {-0.0f, 6, 3, "-0.000"},   {0.0625f, 6, 3, " 0.062"}, {0.1875f, 6, 3, " 0.188"},
+      {2.5f, 4, 0, "   2"},      {1e30f, 8, 1, "********"},
+  };
+  for (const Caso& c : casos) EXPECT_EQ(fF(c.v, c.w, c.d), c.esperado) << c.v;
+  EXPECT_EQ(fI(0, 5), "    0");
+  EXPECT_EQ(fI(123456, 5), "*****");
+  EXPECT_EQ(fI(-12, 3), "-12");
+  EXPECT_EQ(fA("abc", 5), "  abc");
+  EXPECT_EQ(fA("abcdef", 3), "abc");
+}
+
+TEST(Escrita, FreeFormRealsReadBack) {
+  for (float v : {0.1f, 10.0f, 1e-7f, -3.25f, 123456.7f, 0.0f, 1e20f}) {
+    float lido = 0;
+    ASSERT_TRUE(le_real(livre(v), 0, lido)) << livre(v);
+    EXPECT_EQ(lido, v);
+  }
+  EXPECT_EQ(livre(10.0f), "10.0");
+}
+
+}  // namespace

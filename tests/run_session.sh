@@ -1,0 +1,47 @@
+#!/bin/sh
+# Runs one scripted session: PROGRAM SESSION_DIR.
+# The session folder holds script.txt and may hold:
+#   inicio/    files copied into the start folder before the run
+#   esperado/  files the run must leave in the start folder, compared byte for byte
+#   estado     the exit status expected (0 when absent)
+#   check.sh   further checks, run in the start folder after the run
+# "@PASTA@" in the script and in inicio/ text files stands for the start folder's path.
+set -u
+prog=$1
+dir=$2
+work=$(mktemp -d /tmp/sessao.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/pasta"
+pasta="$work/pasta"
+if [ -d "$dir/inicio" ]; then
+  cp -R "$dir/inicio/." "$pasta/"
+  grep -rl '@PASTA@' "$pasta" 2>/dev/null | while read -r f; do sed -i "s|@PASTA@|$pasta|g" "$f"; done
+fi
+sed "s|@PASTA@|$pasta|g" "$dir/script.txt" > "$work/script.txt"
+(cd "$pasta" && "$prog" --script "$work/script.txt" --screens "$work/ecras.txt") 2> "$work/erros.txt"
+estado=$?
+esperado=0
+[ -f "$dir/estado" ] && esperado=$(cat "$dir/estado")
+falhou=0
+if [ "$estado" != "$esperado" ]; then
+  echo "exit status $estado, expected $esperado"
+  cat "$work/erros.txt"
+  falhou=1
+fi
+if [ -d "$dir/esperado" ]; then
+  for f in $(cd "$dir/esperado" && find . -type f); do
+    if ! cmp -s "$dir/esperado/$f" "$pasta/$f"; then
+      echo "file $f differs from the expected one:"
+      diff "$dir/esperado/$f" "$pasta/$f" | head -20
+      falhou=1
+    fi
+  done
+fi
+if [ -f "$dir/check.sh" ]; then
+  (cd "$pasta" && PASTA="$pasta" sh "$dir/check.sh") || falhou=1
+fi
+if [ $falhou != 0 ] && [ -f "$work/ecras.txt" ]; then
+  echo "screens shown:"
+  cat "$work/ecras.txt"
+fi
+exit $falhou
