@@ -1,0 +1,1 @@
+test ! -e diretoria.dat || { echo "a settings file was written"; exit 1; }
