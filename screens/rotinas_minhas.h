@@ -5,6 +5,7 @@
 #include <string>
 
 #include "consola.h"
+#include "ordemd.h"
 #include "tabela.h"
 #include "texto.h"
 
@@ -13,8 +14,9 @@ extern const Tabela<int32_t, 9> COR;
 // Dark red of the hints and the pause.
 constexpr int32_t VERMELHO_ESCURO = 128;
 
-// Window set-up: title, black text on white, blue drawing colour, cursor on.
-void JANELA_BRANCA();
+// Window set-up: the title (the presentation screen gives its own), black text on white, blue drawing
+// colour, cursor on.
+void JANELA_BRANCA(const std::string& TITULO = " PROGRAMA NOME");
 // Clears the whole screen; the next output begins at row 1, column 1.
 void SALTA();
 // Pause: "Pressione <ENTER> para continuar" at row 29, column 45; ends on Enter or a left click.
