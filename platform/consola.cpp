@@ -6,6 +6,10 @@ namespace {
 Consola* atual = nullptr;
 }
 
+Clique centro_da_celula(int linha, int coluna) {
+  return Clique{(coluna - 1) * Grelha::LARGURA_CEL + 4, (linha - 1) * Grelha::ALTURA_CEL + 8};
+}
+
 Consola& consola() { return *atual; }
 void usa_consola(Consola* c) { atual = c; }
 

@@ -2,6 +2,7 @@
 // Two implementations: the terminal (ncursesw) and the script window (events read from a file).
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "grelha.h"
@@ -21,6 +22,9 @@ struct Clique {
   int x = 0, y = 0;
 };
 
+// A press in a cell is reported as the pixel at the cell's centre.
+Clique centro_da_celula(int linha, int coluna);
+
 // What ended a wait that takes either a click or a typed line.
 struct Resposta {
   bool clique = false;
@@ -34,6 +38,8 @@ struct FimForcado {
   int estado;
   std::string mensagem;  // UTF-8
 };
+
+struct EstadoGraficos;  // platform/graficos.cpp
 
 class Consola {
  public:
@@ -58,6 +64,8 @@ class Consola {
 
   // Window configuration as applied; a request larger than the grid is refused (see f_setwindowconfig).
   windowconfig config;
+  // What the graphics operations keep (coordinates, drawing position, the child window), made on first use.
+  std::shared_ptr<EstadoGraficos> graficos;
 
  protected:
   Grelha grelha_;

@@ -25,10 +25,6 @@ bool dois_inteiros(const std::string& s, int& a, int& b, std::string* resto) {
   return true;
 }
 
-Clique centro(int linha, int coluna) {
-  return Clique{(coluna - 1) * Grelha::LARGURA_CEL + 4, (linha - 1) * Grelha::ALTURA_CEL + 8};
-}
-
 bool na_grelha(const Clique& c) {
   return c.x >= 0 && c.y >= 0 && c.x < Grelha::COLUNAS * Grelha::LARGURA_CEL &&
          c.y < Grelha::LINHAS * Grelha::ALTURA_CEL;
@@ -114,7 +110,7 @@ ConsolaScript::Evento ConsolaScript::proximo() {
       dois_inteiros(s.substr(6), a, b, nullptr);
       Evento e;
       e.tipo = Evento::CLIQUE;
-      e.clique = s[0] == 'c' ? centro(a, b) : Clique{a, b};
+      e.clique = s[0] == 'c' ? centro_da_celula(a, b) : Clique{a, b};
       e.linha = n;
       if (s[0] == 'c' && (a < 1 || a > Grelha::LINHAS || b < 1 || b > Grelha::COLUNAS)) e.clique = Clique{-1, -1};
       return e;

@@ -58,10 +58,6 @@ void instala_restauro() {
 // 0..255 to the 0..1000 of curses, rounded up so that the terminal's conversion back gives the same value.
 short mil(int v) { return static_cast<short>((v * 1000 + 254) / 255); }
 
-Clique centro(int linha, int coluna) {
-  return Clique{(coluna - 1) * Grelha::LARGURA_CEL + 4, (linha - 1) * Grelha::ALTURA_CEL + 8};
-}
-
 }  // namespace
 
 ConsolaTerminal::ConsolaTerminal() {
@@ -233,7 +229,7 @@ Clique ConsolaTerminal::espera_clique() {
   mostra();
   for (;;) {
     Evento e = proximo();
-    if (e.tipo == Evento::CLIQUE) return centro(e.linha, e.coluna);
+    if (e.tipo == Evento::CLIQUE) return centro_da_celula(e.linha, e.coluna);
   }
 }
 
@@ -252,7 +248,7 @@ Resposta ConsolaTerminal::espera_qualquer() {
     Evento e = proximo();
     if (e.tipo == Evento::CLIQUE) {
       r.clique = true;
-      r.onde = centro(e.linha, e.coluna);
+      r.onde = centro_da_celula(e.linha, e.coluna);
       return r;
     }
     if (edita(e, linha)) {
