@@ -35,6 +35,11 @@ void Grelha::apaga_anterior() {
   cel_[linha_ - 1][coluna_ - 1] = Celula{' ', cor_texto, cor_fundo};
 }
 
+void Grelha::desenha(int linha, int coluna, const std::string& texto, int32_t cor) {
+  for (size_t i = 0; i < texto.size() && coluna + i <= COLUNAS; ++i)
+    cel_[linha - 1][coluna - 1 + i] = Celula{static_cast<unsigned char>(texto[i]), cor, cor_fundo};
+}
+
 void Grelha::sobe() {
   for (int l = 1; l < LINHAS; ++l) cel_[l - 1] = cel_[l];
   cel_[LINHAS - 1].fill(Celula{' ', cor_texto, cor_fundo});

@@ -28,6 +28,10 @@ class Grelha {
   // Removes the character before the text position on its row (line editing).
   void apaga_anterior();
 
+  // Text drawn from a cell in a colour on the background colour, cut at column 100 (graphics text):
+  // the text position and the text colour stay as they were.
+  void desenha(int linha, int coluna, const std::string& texto, int32_t cor);
+
   void limpa();  // every cell blank in the background colour; position row 1, column 1
   void posicao(int linha, int coluna);
   int linha() const { return linha_; }

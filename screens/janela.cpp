@@ -1,14 +1,12 @@
-#include <cstring>
-
 #include "rotinas_minhas.h"
 
 const Tabela<int32_t, 9> COR = {{255, 255 * 256, 255 + 255 * 256, 255 * 65536, 255 + 255 * 65536,
                                  255 * 256 + 255 * 65536, 192 + 192 * 256 + 192 * 65536, 0,
                                  255 + 255 * 256 + 255 * 65536}};
 
-void JANELA_BRANCA() {
+void JANELA_BRANCA(const std::string& TITULO) {
   windowconfig wc;
-  std::strcpy(wc.title, " PROGRAMA NOME");
+  TITULO.copy(wc.title, sizeof wc.title - 1);
   if (!qw::f_setwindowconfig(wc)) qw::f_setwindowconfig(wc);
   qw::setcolorrgb(COR(8));
   qw::settextcolorrgb(COR(8));

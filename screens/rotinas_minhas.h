@@ -5,6 +5,7 @@
 #include <string>
 
 #include "consola.h"
+#include "entrada.h"
 #include "filates.h"
 #include "ordemd.h"
 #include "tabela.h"

@@ -1,0 +1,29 @@
+#!/bin/sh
+# The presentation screen in the terminal under tmux: ENTRADA(0) shows its three lines over the text
+# window, a mouse press anywhere brings the text window back, Enter ends.  Usage: entrada_terminal_test.sh PROGRAM
+set -u
+. "$(dirname "$0")/tmux_comum.sh"
+
+# Waits at most 10 s for row ROW of the pane to be TEXT (trailing blanks dropped); the pane is left in $pasta/ecra.
+espera_linha() {
+  for _ in $(seq 100); do
+    tm capture-pane -p -t teste >"$pasta/ecra" 2>/dev/null
+    [ "$(sed -n "$1p" "$pasta/ecra" | sed 's/ *$//')" = "$2" ] && return 0
+    sleep 0.1
+  done
+  falha "a linha $1 não mostrou \"$2\""
+}
+
+arranca
+espera_linha 14 "                             CCÁLCULO DAS NECESSIDADES DE REGA DO ARROZ"
+espera_linha 16 "                                    (Versao W10_2.1 junho 2021)"
+espera_linha 18 "                                              Clique nesta janela para continuar"
+espera_linha 1 ""
+[ "$(tm display -p -t teste '#{mouse_sgr_flag}')" = 1 ] || falha "o programa não ligou o rato (SGR)"
+tm send-keys -t teste -l "$(printf '\033[<0;90;25M\033[<0;90;25m')"  # a press and release at row 25, column 90
+espera_linha 1 "Janela de texto antes da apresentação"
+espera_linha 2 "A janela de texto voltou: clique ou <ENTER> para acabar"
+espera_linha 14 ""
+tm send-keys -t teste Enter
+espera_fim
+echo "ok"
