@@ -2,42 +2,12 @@
 #include "registos.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "cp1252.h"
+#include "pasta_temporaria.h"
 #include "texto.h"
 
 namespace {
-
-struct Pasta {
-  std::string antes, caminho;
-  Pasta() {
-    char modelo[] = "/tmp/registos_XXXXXX";
-    caminho = mkdtemp(modelo);
-    char buf[4096];
-    antes = getcwd(buf, sizeof buf);
-    EXPECT_EQ(chdir(caminho.c_str()), 0);
-  }
-  ~Pasta() {
-    EXPECT_EQ(chdir(antes.c_str()), 0);
-    std::system(("rm -rf " + caminho).c_str());
-  }
-};
-
-void grava(const std::string& nome, const std::string& bytes) {
-  std::ofstream(nome, std::ios::binary) << bytes;
-}
-
-std::string le(const std::string& nome) {
-  std::ifstream f(nome, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
 
 TEST(Campos, FixedFieldsReadAsLaidOut) {
   struct Caso {
@@ -83,7 +53,7 @@ TEST(Campos, UnreadableFieldNamesFileLineAndColumns) {
 
 class FicheiroTest : public ::testing::Test {
  protected:
-  Pasta pasta;
+  PastaTemporaria pasta;
 };
 
 TEST_F(FicheiroTest, FreeFormGoesAcrossLinesAndDropsTheRestOfTheLastOne) {
