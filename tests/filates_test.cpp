@@ -2,32 +2,21 @@
 #include "filates.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "consola_script.h"
 #include "cp1252.h"
+#include "pasta_temporaria.h"
 #include "rotinas_minhas.h"
 
 namespace {
 
 // A data folder holding empty files of the given names, current while the test runs.
-struct Pasta {
-  std::string antes, caminho;
+struct Pasta : PastaTemporaria {
   explicit Pasta(const std::vector<std::string>& nomes) {
-    char modelo[] = "/tmp/filates_XXXXXX";
-    caminho = mkdtemp(modelo);
-    char buf[4096];
-    antes = getcwd(buf, sizeof buf);
-    EXPECT_EQ(chdir(caminho.c_str()), 0);
-    for (const std::string& n : nomes) std::ofstream(n) << "";
-  }
-  ~Pasta() {
-    EXPECT_EQ(chdir(antes.c_str()), 0);
-    std::system(("rm -rf " + caminho).c_str());
+    for (const std::string& n : nomes) grava(n, "");
   }
 };
 

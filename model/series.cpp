@@ -1,0 +1,72 @@
+#include "series.h"
+
+#include "texto.h"
+
+namespace {
+// Passes over one line of values; at the end of the file the search for the year is over.
+void salta(SERIE& S) {
+  std::string registo;
+  int numero;
+  if (!S.proximo(registo, numero)) throw ErroFicheiro(S.nome(), 0, "o ficheiro acabou");
+}
+}  // namespace
+
+bool SERIE::proximo(std::string& registo, int& numero) {
+  if (!F.proximo(registo, numero)) return false;
+  LINHA = numero;
+  return true;
+}
+
+void LE_CABECALHO(SERIE& S) {
+  S.ITIPO = Livre(S).inteiro();
+  if (S.ITIPO != 1 && S.ITIPO != 3)
+    throw ErroFicheiro(S.nome(), S.LINHA,
+                       "a série é do tipo "_w + std::to_string(S.ITIPO) + ", e só pode ser 1 (mensal) ou 3 (por decêndio)"_w);
+  S.NUM_ANOS = Livre(S).inteiro();
+  if (S.NUM_ANOS < 1)
+    throw ErroFicheiro(S.nome(), S.LINHA, "o número de anos da série é "_w + std::to_string(S.NUM_ANOS) +
+                                              ", e tem de ser pelo menos 1");
+  S.IANOI = Livre(S).inteiro();
+  S.F.recua();
+  S.IANOF = S.IANOI + S.NUM_ANOS - 1;
+}
+
+void PERIODO_COMUM(const SERIE& ET0, const SERIE& PRE, int32_t& IANO1, int32_t& IANO2) {
+  IANO1 = PRE.IANOI >= ET0.IANOI ? PRE.IANOI : ET0.IANOI;
+  IANO2 = PRE.IANOF <= ET0.IANOF ? PRE.IANOF : ET0.IANOF;
+  if (IANO1 > IANO2)
+    throw ErroFicheiro("", 0, "as séries "_w + apara(ET0.nome()) + " e " + apara(PRE.nome()) +
+                                  " não têm nenhum ano em comum"_w);
+}
+
+void LE_ANO(SERIE& S, int32_t ANO, Tabela2<float, 3, 12>& T, int32_t& ANOL) {
+  const std::string ano = std::to_string(ANO);
+  try {
+    for (;;) {
+      if (S.ITIPO == 3) {
+        ANOL = Livre(S).inteiro();
+      } else {
+        if (S.CONTADOR == 0) Livre(S).inteiro();
+        ANOL = S.IANOI + S.CONTADOR;
+        S.CONTADOR = S.CONTADOR + 1;
+      }
+      if (ANOL == ANO) break;
+      for (int I = 1; I <= S.ITIPO; ++I) salta(S);
+    }
+    for (int I = 1; I <= S.ITIPO; ++I) {
+      Livre L(S);
+      for (int M = 1; M <= 12; ++M) T(I, M) = L.real();
+    }
+  } catch (const ErroFicheiro& e) {
+    // At the end of the file the reader knows no line: the message names the last one.
+    if (e.linha == 0) throw ErroFicheiro(S.nome(), S.LINHA, "o ficheiro acaba antes dos valores do ano " + ano);
+    throw ErroFicheiro(e.ficheiro, e.linha, e.problema + " (ano " + ano + ")");
+  }
+}
+
+void REPETE_DECADAS(Tabela2<float, 3, 12>& T) {
+  for (int M = 1; M <= 12; ++M) {
+    T(2, M) = T(1, M);
+    T(3, M) = T(1, M);
+  }
+}
