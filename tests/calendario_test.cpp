@@ -1,0 +1,60 @@
+// Calendar conversions: days of the year by the leap rule of years divisible by 4.
+#include "calendario.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+TEST(Calendario, DatesAndDaysOfTheYear) {
+  struct Caso {
+    int32_t dia, mes, ano, ndia;
+  } casos[] = {
+      {1, 1, 2001, 1},    {1, 3, 2000, 61},    {1, 3, 2001, 60},  {1, 3, 1900, 61},
+      {31, 12, 2000, 366}, {31, 12, 2001, 365}, {29, 2, 2000, 60}, {15, 5, 2001, 135},
+  };
+  for (const Caso& c : casos) {
+    int32_t N = 0, D = 0, M = 0;
+    DATADIA(c.mes, c.dia, c.ano, N);
+    EXPECT_EQ(N, c.ndia) << c.dia << "/" << c.mes << "/" << c.ano;
+    DIADATA(c.ndia, c.ano, D, M);
+    EXPECT_EQ(D, c.dia) << c.ndia << " of " << c.ano;
+    EXPECT_EQ(M, c.mes) << c.ndia << " of " << c.ano;
+  }
+  // The day is added as it stands: 31 April is 1 May.
+  int32_t N = 0, D = 0, M = 0;
+  DATADIA(4, 31, 2001, N);
+  EXPECT_EQ(N, 121);
+  // February is set anew in every call: day 60 of a leap year, then of a common year.
+  DIADATA(60, 2000, D, M);
+  EXPECT_EQ(D * 100 + M, 2902);
+  DIADATA(60, 2001, D, M);
+  EXPECT_EQ(D * 100 + M, 103);
+}
+
+TEST(Calendario, EveryDayOfALeapAndACommonYearComesBack) {
+  const int32_t comprimento[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int32_t ano : {2000, 2001}) {
+    int32_t esperado = 0;
+    for (int32_t mes = 1; mes <= 12; ++mes) {
+      int32_t dias = mes == 2 && ano % 4 == 0 ? 29 : comprimento[mes - 1];
+      for (int32_t dia = 1; dia <= dias; ++dia) {
+        int32_t N = 0, D = 0, M = 0;
+        DATADIA(mes, dia, ano, N);
+        EXPECT_EQ(N, ++esperado);
+        DIADATA(N, ano, D, M);
+        EXPECT_EQ(D, dia);
+        EXPECT_EQ(M, mes);
+      }
+    }
+    EXPECT_EQ(esperado, ano == 2000 ? 366 : 365);
+  }
+}
+
+TEST(Calendario, MonthsAndDaysOutsideTheYearAreRefused) {
+  int32_t N = 0, D = 0, M = 0;
+  EXPECT_THROW(DATADIA(0, 1, 2001, N), std::out_of_range);
+  EXPECT_THROW(DATADIA(13, 1, 2001, N), std::out_of_range);
+  EXPECT_THROW(DIADATA(0, 2001, D, M), std::out_of_range);
+  EXPECT_THROW(DIADATA(366, 2001, D, M), std::out_of_range);
+  EXPECT_NO_THROW(DIADATA(366, 2000, D, M));
+}

@@ -1,0 +1,161 @@
+// The crop file: what the writer puts in each record and what the reader takes back.
+#include "ficheiro_cultura.h"
+
+#include <gtest/gtest.h>
+
+#include "erro.h"
+#include "pasta_temporaria.h"
+
+namespace {
+
+// The crop of the worked example, with one drainage and monthly coefficients from May to September.
+DadosCultura exemplo() {
+  DadosCultura D;
+  const int32_t fases[6][2] = {{15, 5}, {5, 6}, {20, 6}, {10, 7}, {10, 8}, {15, 9}};
+  const int32_t refs[6][2] = {{15, 5}, {4, 6}, {24, 6}, {24, 7}, {13, 8}, {10, 9}};
+  const float lam[6] = {0.05f, 0.10f, 0.15f, 0.15f, 0.10f, 0.0f};
+  for (int i = 1; i <= 6; ++i) {
+    D.DDFASE(i) = fases[i - 1][0];
+    D.MMFASE(i) = fases[i - 1][1];
+    D.DDF(i) = refs[i - 1][0];
+    D.MMF(i) = refs[i - 1][1];
+    D.LAMF(i) = lam[i - 1];
+  }
+  D.LAM0 = 0.10f;
+  D.RESPDREN = 'S';
+  D.NDREN = 1;
+  D.DDREN(1) = 14;
+  D.MDREN(1) = 6;
+  D.LAMDREN(1) = 0;
+  D.DIASDREN(1) = 4;
+  D.TOL = 12.5f;
+  D.INDK = 2;
+  const float kc[5] = {1.05f, 1.1f, 1.2f, 1.25f, 1.0f};
+  for (int k = 1; k <= 5; ++k) D.KC(k) = kc[k - 1];
+  return D;
+}
+
+void iguais(const DadosCultura& a, const DadosCultura& b) {
+  EXPECT_EQ(a.MMFASE(1), b.MMFASE(1));
+  EXPECT_EQ(a.MMFASE(6), b.MMFASE(6));
+  EXPECT_EQ(a.LAM0, b.LAM0);
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_EQ(a.DDF(i), b.DDF(i)) << i;
+    EXPECT_EQ(a.MMF(i), b.MMF(i)) << i;
+    EXPECT_EQ(a.LAMF(i), b.LAMF(i)) << i;
+  }
+  EXPECT_EQ(a.NDREN, b.NDREN);
+  for (int k = 1; k <= a.NDREN; ++k) {
+    EXPECT_EQ(a.DDREN(k), b.DDREN(k));
+    EXPECT_EQ(a.MDREN(k), b.MDREN(k));
+    EXPECT_EQ(a.LAMDREN(k), b.LAMDREN(k));
+    EXPECT_EQ(a.DIASDREN(k), b.DIASDREN(k));
+  }
+  EXPECT_EQ(a.TOL, b.TOL);
+  EXPECT_EQ(a.INDK, b.INDK);
+  EXPECT_EQ(a.KC.v, b.KC.v);
+}
+
+}  // namespace
+
+TEST(FicheiroCultura, WrittenRecordsReadBack) {
+  PastaTemporaria p;
+  DadosCultura D = exemplo();
+  ESCREVE_CULTURA("a_CUL.txt", D);
+  EXPECT_EQ(le("a_CUL.txt"),
+            "    6   A  B  C  D  E  F\r\n 15/ 5\r\n  5/ 6\r\n 20/ 6\r\n 10/ 7\r\n 10/ 8\r\n 15/ 9\r\n"
+            "  LAMINA INICIAL, DATAS E LAMINAS POSTERIORES\r\n   0.100\r\n"
+            " 15/ 5    0.050\r\n  4/ 6    0.100\r\n 24/ 6    0.150\r\n 24/ 7    0.150\r\n 13/ 8    0.100\r\n"
+            " 10/ 9    0.000\r\nS\r\n 1\r\n 14/ 6\r\n   0.000     4\r\n 12.5\r\n 2\r\n"
+            "  1.050   1.100   1.200   1.250   1.000\r\n");
+  DadosCultura L;
+  LE_CULTURA("a_CUL.txt", L);
+  iguais(D, L);
+}
+
+TEST(FicheiroCultura, WriterCasesReadBack) {
+  PastaTemporaria p;
+  // A depth of 0.1234 is stored to the thousandth.
+  DadosCultura D = exemplo();
+  D.LAMF(3) = 0.1234f;
+  ESCREVE_CULTURA("a_CUL.txt", D);
+  EXPECT_NE(le("a_CUL.txt").find(" 24/ 6    0.123\r\n"), std::string::npos);
+  DadosCultura L;
+  LE_CULTURA("a_CUL.txt", L);
+  EXPECT_EQ(L.LAMF(3), 0.123f);
+
+  // "S" with no drainage: the answer, a count of 0, then the tolerance; constant coefficient last.
+  D = exemplo();
+  D.NDREN = 0;
+  D.INDK = 1;
+  ESCREVE_CULTURA("a_CUL.txt", D);
+  EXPECT_NE(le("a_CUL.txt").find(" 10/ 9    0.000\r\nS\r\n 0\r\n 12.5\r\n 1\r\n"), std::string::npos);
+  EXPECT_EQ(le("a_CUL.txt").substr(le("a_CUL.txt").size() - 4), " 1\r\n");
+  L.KC(1) = 7;
+  LE_CULTURA("a_CUL.txt", L);
+  EXPECT_EQ(L.NDREN, 0);
+  EXPECT_EQ(L.TOL, 12.5f);
+  EXPECT_EQ(L.KC(1), 7) << "constant coefficient: the monthly ones are not read";
+
+  // "n": no drainage block, whatever the drainage tables hold.
+  D = exemplo();
+  D.RESPDREN = 'n';
+  ESCREVE_CULTURA("a_CUL.txt", D);
+  EXPECT_NE(le("a_CUL.txt").find(" 0.000\r\nn\r\n 12.5\r\n"), std::string::npos);
+  LE_CULTURA("a_CUL.txt", L);
+  EXPECT_EQ(L.NDREN, 0);
+
+  // The separator of the last date on every phase and drainage record; the reference rows keep "/".
+  D = exemplo();
+  D.SEP = '-';
+  D.NDREN = 2;
+  D.DDREN(2) = 20;
+  D.MDREN(2) = 7;
+  ESCREVE_CULTURA("a_CUL.txt", D);
+  std::string f = le("a_CUL.txt");
+  EXPECT_NE(f.find("\r\n 15- 5\r\n  5- 6\r\n 20- 6\r\n 10- 7\r\n 10- 8\r\n 15- 9\r\n"), std::string::npos);
+  EXPECT_NE(f.find(" 15/ 5    0.050\r\n"), std::string::npos);
+  EXPECT_NE(f.find("\r\n 14- 6\r\n   0.000     4\r\n 20- 7\r\n"), std::string::npos);
+  LE_CULTURA("a_CUL.txt", L);
+  iguais(D, L);
+}
+
+TEST(FicheiroCultura, ReaderTakesWhatAHandEditedFileHolds) {
+  PastaTemporaria p;
+  // Count anywhere in columns 1-6, skipped records with anything, LF line ends, free-form values with
+  // commas, exponents and over several lines, only the first character of the drainage answer, a depth
+  // without decimal point in columns 7-16, a short drainage row, coefficients over two lines.
+  grava("m_CUL.txt",
+          "     6 fases\n 01x04\nlixo\n\nlixo\nlixo\n 30.09\nqualquer coisa\n\n  1E-1, 9\n"
+          " 15/05    0.05\n 04/06        10\n 24/06 .15\n 24/07 0.150\n 13/08 0.1\n 10/09\n"
+          "Sim\n  2,\n 14/06\n   0.000     4\n  3  8\n  0.02\n 1.25D1\n 2 trailing\n 1.05,1.1\n 1.2 1.25 1.0 1.0\n");
+  DadosCultura L;
+  LE_CULTURA("m_CUL.txt", L);
+  EXPECT_EQ(L.MMFASE(1), 4);
+  EXPECT_EQ(L.MMFASE(6), 9);
+  EXPECT_EQ(L.LAM0, 0.1f);
+  EXPECT_EQ(L.LAMF(2), 0.010f);
+  EXPECT_EQ(L.LAMF(3), 0.15f);
+  EXPECT_EQ(L.LAMF(6), 0.0f);
+  EXPECT_EQ(L.NDREN, 2);
+  EXPECT_EQ(L.DDREN(2) * 100 + L.MDREN(2), 308);
+  EXPECT_EQ(L.LAMDREN(2), 0.02f);
+  EXPECT_EQ(L.DIASDREN(2), 0);
+  EXPECT_EQ(L.TOL, 12.5f);
+  EXPECT_EQ(L.INDK, 2);
+  const float kc[6] = {1.05f, 1.1f, 1.2f, 1.25f, 1.0f, 1.0f};
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(L.KC(k), kc[k - 1]) << k;
+}
+
+TEST(FicheiroCultura, FileThatEndsEarlyNamesTheFile) {
+  PastaTemporaria p;
+  grava("c_CUL.txt", "    6\n 15/05\n");
+  DadosCultura L;
+  try {
+    LE_CULTURA("c_CUL.txt", L);
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(e.ficheiro, "c_CUL.txt");
+  }
+  EXPECT_THROW(LE_CULTURA("nenhum_CUL.txt", L), ErroFicheiro);
+}
