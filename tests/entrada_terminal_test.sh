@@ -19,8 +19,7 @@ espera_linha 14 "                             CCÁLCULO DAS NECESSIDADES DE REGA
 espera_linha 16 "                                    (Versao W10_2.1 junho 2021)"
 espera_linha 18 "                                              Clique nesta janela para continuar"
 espera_linha 1 ""
-[ "$(tm display -p -t teste '#{mouse_sgr_flag}')" = 1 ] || falha "o programa não ligou o rato (SGR)"
-tm send-keys -t teste -l "$(printf '\033[<0;90;25M\033[<0;90;25m')"  # a press and release at row 25, column 90
+clique 25 90
 espera_linha 1 "Janela de texto antes da apresentação"
 espera_linha 2 "A janela de texto voltou: clique ou <ENTER> para acabar"
 espera_linha 14 ""
