@@ -20,7 +20,7 @@ void le_data(FicheiroLeitura& f, const std::string& esperado, int32_t& DIA, int3
 // Months index tables of 12 months further on: a month outside them is refused here, naming the date.
 void confere_mes(const std::string& nome, int32_t MES, const std::string& qual) {
   if (!mes_valido(MES))
-    throw ErroFicheiro(nome, 0, "mês " + std::to_string(MES) + " fora de 1 a 12 na data " + qual);
+    throw ErroFicheiro(nome, 0, "mês "_w + std::to_string(MES) + " fora de 1 a 12 na data " + qual);
 }
 
 }  // namespace
