@@ -10,13 +10,19 @@
 // How the block is flooded. The caller keeps them from year to year: LAMINA1 asks them in the years
 // that ILER marks and otherwise reuses them, recomputing ND from the flow when ALEF is '2'.
 struct ParametrosAlagamento {
-  char ALEF = ' ';      // '1' the number of days is given, '2' it follows from the flow
-  int32_t ND = 0;       // days to flood the whole block, also the number of sub-areas (1 to 50)
-  float CAUDAL = 0;     // flow available, (l/s)/ha (option '2')
-  float HORAS = 0;      // daily irrigation duration, h (option '2')
-  int32_t NCANT = 0;    // days to finish the irrigation of the whole block (1 to ND)
-  int32_t NDFIM = 0;    // days simulated after the season, equal to NCANT
+  char ALEF = ' ';    // '1' the number of days is given, '2' it follows from the flow
+  int32_t ND = 0;     // days to flood the whole block, also the number of sub-areas (1 to 50)
+  float CAUDAL = 0;   // flow available, (l/s)/ha (option '2')
+  float HORAS = 0;    // daily irrigation duration, h (option '2')
+  int32_t NCANT = 0;  // days to finish the irrigation of the whole block (1 to ND)
+  int32_t NDFIM = 0;  // days simulated after the season, equal to NCANT
 };
+
+// The table's bounds on the data: ND sub-areas of 1 to 50, NCICLO + ND season days up to 200.
+constexpr int32_t MAX_SUBAREAS = 50, MAX_DIAS = 200;
+bool CABE_NA_TABELA(int32_t NCICLO, int32_t ND);
+// Why a season of NCICLO days and ND days of flooding do not fit, as a clause of a message.
+std::string EXCEDE_TABELA(int32_t NCICLO, int32_t ND);
 
 // LAMP(I, J): target ponding depth (m) of sub-area J on season day I. Day 201 is a spare day, always 0,
 // so that a rain surplus on day 200 reads tomorrow's target there.
@@ -28,12 +34,13 @@ using TabelaLaminas = Tabela2<float, 201, 50>;
 // the rest as it was. Throws ErroFicheiro, naming the crop file, when the crop file is refused or when
 // the season and the days to flood the block do not fit the 200 days of the table in a year that
 // cannot ask again.
-void LAMINA1(const std::string& CULTURA, int32_t ANO, float LLAV1, float POROS, int32_t ILER,
-             CalendarioLaminas& C, ParametrosAlagamento& P, TabelaLaminas& LAM);
+void LAMINA1(const std::string& CULTURA, int32_t ANO, float LLAV1, float POROS, int32_t ILER, CalendarioLaminas& C,
+             ParametrosAlagamento& P, TabelaLaminas& LAM);
 
-// The flooding dialogue of a year that asks (steps after the crop file is read): the option menu, ND
-// or the flow and the hours, NCANT and the confirmation, whose "N" shows the menu again. A season too
-// long for the table is refused before anything is asked.
+// The flooding dialogue of a year that asks, once the crop file is read: the option menu, ND or the
+// flow and the hours, NCANT and the confirmation, whose "N" shows the menu again. An ND that does not
+// fit the table with the season is said and the menu comes again; the season itself must leave room
+// for one day (NCICLO below 200: LAMINA1 refuses a longer one before asking).
 void ALAGAMENTO(const CalendarioLaminas& C, float LLAV1, float POROS, ParametrosAlagamento& P);
 
 // Days to flood the block from the flow: the water to flood one hectare (the first break point's

@@ -1,7 +1,5 @@
 #include "respostas.h"
 
-#include <string>
-
 #include "consola.h"
 #include "teclado.h"
 #include "texto.h"
@@ -26,11 +24,34 @@ bool teclado_livre(T (Livre::*le)(), T& valor) {
   }
 }
 
+template <class T>
+T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& prompt, bool (*le)(T&),
+                 const Aceita<T>& aceita) {
+  for (;;) {
+    for (const std::string& l : linhas) qw::escreve(l);
+    qw::pergunta(prompt);
+    T valor{};
+    if (!le(valor)) continue;
+    std::string recusa;
+    if (aceita(valor, recusa)) return valor;
+    if (!recusa.empty()) qw::escreve(recusa);
+  }
+}
+
 }  // namespace
 
 bool NUMERO(float& valor) { return teclado_livre(&Livre::real, valor); }
 
 bool INTEIRO(int32_t& valor) { return teclado_livre(&Livre::inteiro, valor); }
+
+float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita) {
+  return pergunta_livre(linhas, prompt, NUMERO, aceita);
+}
+
+int32_t PERGUNTA_INTEIRO(std::initializer_list<std::string> linhas, const std::string& prompt,
+                         const Aceita<int32_t>& aceita) {
+  return pergunta_livre(linhas, prompt, INTEIRO, aceita);
+}
 
 bool CORRETOS() {
   qw::pergunta(std::string(10, ' ') + "Os dados estão corretos (S/N) "_w);

@@ -1,13 +1,29 @@
-// Typed answers shared by the dialogues: one character, a free-form number, the confirmation, the pause.
+// Typed answers shared by the dialogues: one character, a question answered by one number, the
+// confirmation and the pause.
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
 
 // The first character of the typed line; a blank when the line is empty.
 char LETRA();
+
 // A free-form number from the typed lines (an empty line gives none, the next line is read); false
 // when the answer cannot be read, so that the dialogue asks it again.
 bool NUMERO(float& valor);
 bool INTEIRO(int32_t& valor);
+
+// What a question makes of the number typed: true to take it; false to ask again, after the line
+// recusa when it is set.
+template <class T>
+using Aceita = std::function<bool(T valor, std::string& recusa)>;
+// A question answered by one free-form number: its lines and its prompt are written again while the answer cannot be
+// read or is not taken.
+float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita);
+int32_t PERGUNTA_INTEIRO(std::initializer_list<std::string> linhas, const std::string& prompt,
+                         const Aceita<int32_t>& aceita);
+
 // "Os dados estão corretos (S/N) ", 10 blanks in; false when answered "N" or "n".
 bool CORRETOS();
 // Two empty lines, "CARREGUE <ENTER> PARA CONTINUAR " 30 blanks in, and a wait for a typed line.

@@ -84,21 +84,12 @@ std::string RECUSA(int I, float valor, const DadosSolo& S) {
   return "";
 }
 
-// One question: its lines and its prompt, then value I read into S; the whole question comes again
-// while the answer cannot be read or is refused.
+// One question: its lines and its prompt, then value I read into S.
 void PEDE(std::initializer_list<std::string> linhas, const std::string& prompt, int I, DadosSolo& S) {
-  for (;;) {
-    for (const std::string& l : linhas) qw::escreve(l);
-    qw::pergunta(prompt);
-    float valor = 0;
-    if (!NUMERO(valor)) continue;
-    std::string recusa = RECUSA(I, valor, S);
-    if (recusa.empty()) {
-      S.*CAMPOS_SOLO(I).valor = valor;
-      return;
-    }
-    qw::escreve(recusa);
-  }
+  S.*CAMPOS_SOLO(I).valor = PERGUNTA_REAL(linhas, prompt, [&](float valor, std::string& recusa) {
+    recusa = RECUSA(I, valor, S);
+    return recusa.empty();
+  });
 }
 
 // Step 3: the soil characteristics; answers in column 43.

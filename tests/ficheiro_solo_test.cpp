@@ -50,15 +50,17 @@ TEST(FicheiroSolo, ValuesAreKeptRoundedToTheirFieldAndTooWideOnesDoNotFit) {
     bool cabe;
     float guardado;
   } casos[] = {
-      {1, 0.000004f, true, 0},     {3, 45.27f, true, 45.3f},  {3, 99.94f, true, 99.9f},   {3, 99.96f, false, 0},
-      {4, 1000, false, 0},         {4, 999.94f, true, 999.9f}, {1, 100, false, 0},        {2, -0.5f, true, -0.5f},
-      {3, -9.9f, true, -9.9f},     {7, 9.9994f, true, 9.999f}, {7, 9.9996f, false, 0},    {10, -0.5f, false, 0},
-      {8, -99.9f, true, -99.9f},   {6, 0.0004f, true, 0},
+      {1, 0.000004f, true, 0},   {3, 45.27f, true, 45.3f},   {3, 99.94f, true, 99.9f}, {3, 99.96f, false, 0},
+      {4, 1000, false, 0},       {4, 999.94f, true, 999.9f}, {1, 100, false, 0},       {2, -0.5f, true, -0.5f},
+      {3, -9.9f, true, -9.9f},   {7, 9.9994f, true, 9.999f}, {7, 9.9996f, false, 0},   {10, -0.5f, false, 0},
+      {8, -99.9f, true, -99.9f}, {6, 0.0004f, true, 0},
   };
   for (const Caso& c : casos) {
     float guardado = -1;
     EXPECT_EQ(GUARDADO(c.I, c.valor, guardado), c.cabe) << c.I << " " << c.valor;
-    if (c.cabe) EXPECT_EQ(guardado, c.guardado) << c.I << " " << c.valor;
+    if (c.cabe) {
+      EXPECT_EQ(guardado, c.guardado) << c.I << " " << c.valor;
+    }
   }
   PastaTemporaria pasta;
   DadosSolo S = EXEMPLO;
