@@ -23,6 +23,10 @@ struct Ponto {
   int32_t origem;
 };
 
+// The schedule of the worked example.
+const std::vector<Ponto> EXEMPLO = {{1, 0.10f, 1},  {6, 0.05f, 2},  {26, 0.10f, 3}, {36, 0.00f, 8},
+                                    {40, 0.10f, 3}, {46, 0.15f, 4}, {96, 0.10f, 6}, {124, 0.00f, 7}};
+
 CalendarioLaminas le_exemplo(const DadosCultura& D) {
   ESCREVE_CULTURA("ex_CUL.txt", D);
   CalendarioLaminas C;
@@ -50,10 +54,7 @@ void confere(const CalendarioLaminas& C, const std::vector<Ponto>& esperado, con
 TEST(Lercult, WorkedExample) {
   PastaTemporaria p;
   CalendarioLaminas C = le_exemplo(exemplo());
-  confere(C,
-          {{1, 0.10f, 1}, {6, 0.05f, 2}, {26, 0.10f, 3}, {36, 0.00f, 8}, {40, 0.10f, 3}, {46, 0.15f, 4},
-           {96, 0.10f, 6}, {124, 0.00f, 7}},
-          "exemplo");
+  confere(C, EXEMPLO, "exemplo");
   EXPECT_EQ(C.NCICLO, 124);
   EXPECT_EQ(C.DD, 10);
   EXPECT_EQ(C.MM, 5);
@@ -62,6 +63,17 @@ TEST(Lercult, WorkedExample) {
   EXPECT_EQ(C.MM1, 5);
   EXPECT_EQ(C.MM6, 9);
   EXPECT_EQ(C.KC(4), 1.25f);
+}
+
+TEST(Lercult, FileThatTheDialogueWrote) {
+  PastaTemporaria p;
+  grava("arrozal_2001_CUL.txt", le(TESTS_DIR "/sessions/cultura_completa/esperado/arrozal_2001_CUL.txt"));
+  CalendarioLaminas C;
+  LERCULT("arrozal_2001", ANO, C);
+  confere(C, EXEMPLO, "dialogue");
+  EXPECT_EQ(C.NCICLO * 10000 + C.DD * 100 + C.MM, 1241005);
+  EXPECT_EQ(C.TOL, 10);
+  EXPECT_EQ(C.KC(5), 1);
 }
 
 TEST(Lercult, CasesThatChangeTheSchedule) {

@@ -1,0 +1,1 @@
+[ -z "$(ls -A)" ] || { echo "files left: $(ls -A)"; exit 1; }
