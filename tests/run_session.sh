@@ -8,7 +8,7 @@
 # "@PASTA@" in the script and in inicio/ text files stands for the start folder's path.
 set -u
 prog=$1
-dir=$2
+dir=$(cd "$2" && pwd)
 work=$(mktemp -d /tmp/sessao.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/pasta"
