@@ -4,12 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
-#include "consola_script.h"
 #include "cp1252.h"
 #include "pasta_temporaria.h"
 #include "rotinas_minhas.h"
+#include "script_teste.h"
 
 namespace {
 
@@ -31,24 +30,12 @@ std::vector<std::string> codigos(int n) {
 }
 
 // One call of the chooser with "*pre.txt", driven by the script events.
-struct Escolha {
-  std::ostringstream saida;
-  ConsolaScript c;
+struct Escolha : ScriptTeste {
   std::string NOMFILE;
   int IERR = -1;
   Escolha(const std::vector<std::string>& eventos, const std::string& inicial = "anterior")
-      : c(eventos, saida), NOMFILE(fixo(inicial, 98)) {
-    usa_consola(&c);
+      : ScriptTeste(eventos), NOMFILE(fixo(inicial, 98)) {
     FILATES("*pre.txt", NOMFILE, fixo("Nome do ficheiro ==> ", 23), 1, IERR);
-  }
-  std::string linha(int l) { return apara(c.grelha().texto_linha(l)); }
-  bool eventos_gastos() {
-    try {
-      c.espera_clique();
-    } catch (const FimForcado&) {
-      return true;
-    }
-    return false;
   }
 };
 

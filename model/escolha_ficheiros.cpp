@@ -1,0 +1,98 @@
+#include "escolha_ficheiros.h"
+
+#include "diretorias.h"
+#include "respostas.h"
+#include "rotinas_minhas.h"
+
+namespace {
+
+const std::string BRANCOS_8(8, ' ');
+
+// The chooser's result, kept for the whole program run; "" before the first result.
+std::string NOMEXP, PERGUNTA, NOMFILE;
+
+// A chooser that found nothing leaves its message on the screen until the user has read it.
+void SEM_FICHEIROS() {
+  qw::pergunta("Pressione <ENTER> para voltar ao menu inicial");
+  qw::le_linha();
+}
+
+enum class Escolha { FICHEIRO, VOLTA, SEM_FICHEIROS };
+
+// One chooser of type EXT, shown again until its code names a file. With the title (the precipitation
+// chooser) the screen is titled before each chooser and cleared after it.
+Escolha ESCOLHE(std::string& CODIGO, const std::string& EXT, bool titulo) {
+  for (;;) {
+    SALTA();
+    if (titulo) qw::escreve(BRANCOS_8 + "IDENTIFICAÇÃO DOS FICHEIROS DE DADOS"_w);
+    CODIGO = "?";
+    int ISEM = 0;
+    MOSTRA_FIC(CODIGO, EXT, ISEM);
+    if (ISEM == 1) {
+      SEM_FICHEIROS();
+      return Escolha::SEM_FICHEIROS;
+    }
+    if (titulo) SALTA();
+    // "0" leaves from the first chooser; from the others, only when no file of that code exists.
+    bool ZERO = apara(CODIGO) == "0";
+    if (ZERO && titulo) return Escolha::VOLTA;
+    bool EXISTS = EXISTE_DADOS(CODIGO, EXT);
+    if (EXISTS) return Escolha::FICHEIRO;
+    if (ZERO) return Escolha::VOLTA;
+  }
+}
+
+// The first 60 characters of a code after its label, on a line of its own after an empty line.
+void RESUMO(const std::string& rotulo, const std::string& CODIGO) {
+  qw::escreve("");
+  qw::escreve(BRANCOS_8 + rotulo + apara(fixo(CODIGO, 60)));
+}
+
+}  // namespace
+
+void MOSTRA_FIC(std::string& INPUT_NOME, const std::string& EXT, int& IERR) {
+  IERR = 0;
+  if (apara(INPUT_NOME) != "?") return;
+  PERGUNTA = fixo("Nome do ficheiro ==> ", 23);
+  NOMEXP = fixo("*" + EXT + ".txt", 8);
+  FILATES(NOMEXP, NOMFILE, PERGUNTA, 1, IERR);
+  INPUT_NOME = NOMFILE.empty() ? "" : fixo(apara(NOMFILE), 98);
+}
+
+std::string FICHEIRO(const std::string& CODIGO, const std::string& tipo) {
+  std::string nome;
+  LIMPAM(nome, CODIGO, tipo, 98 + 8);
+  return apara(nome);
+}
+
+bool EXISTE_DADOS(const std::string& CODIGO, const std::string& tipo) {
+  return !CODIGO.empty() && CODIGO.find('/') == std::string::npos && existe(FICHEIRO(CODIGO, tipo));
+}
+
+bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR) {
+  struct {
+    std::string* CODIGO;
+    const char* EXT;
+  } const escolhas[] = {{&COD.PRE, "pre"}, {&COD.ET0, "ET0"}, {&COD.SOLO, "FRT"}, {&COD.CULTURA, "CUL"}};
+  do {
+    for (const auto& e : escolhas) {
+      Escolha r = ESCOLHE(*e.CODIGO, e.EXT, e.CODIGO == &COD.PRE);
+      if (r == Escolha::VOLTA) IERR = 1;
+      if (r != Escolha::FICHEIRO) return false;
+    }
+    SALTA();
+    RESUMO("ficheiro da precipitação ======> "_w, COD.PRE);
+    RESUMO("ficheiro da evapotranspiração => "_w, COD.ET0);
+    RESUMO("ficheiro do solo ==============> ", COD.SOLO);
+    RESUMO("ficheiro da cultura ===========> ", COD.CULTURA);
+    // A code holding "/" would put the result files outside the data folder: it is asked again.
+    do {
+      qw::escreve("");
+      qw::pergunta(BRANCOS_8 + "Código para o ficheiro de saída?  "_w);
+      COD.SAIDA = fixo(qw::le_linha(), 98);
+    } while (COD.SAIDA.find('/') != std::string::npos);
+    qw::escreve("");
+    qw::escreve("");
+  } while (!CORRETOS());
+  return true;
+}
