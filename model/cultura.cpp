@@ -6,25 +6,19 @@
 #include "cp1252.h"
 #include "diretorias.h"
 #include "ficheiro_cultura.h"
+#include "meses.h"
 #include "registos.h"
+#include "respostas.h"
 #include "rotinas_minhas.h"
 #include "teclado.h"
 
 namespace {
-
-const std::string MES = "JANFEVMARABRMAIJUNJULAGOSETOUTNOVDEZ";
 
 std::string brancos(int n) { return std::string(n, ' '); }
 
 // Texts of the values refused because the file could not hold them.
 const std::string FORA_LAMINA = "   Valor fora do campo do ficheiro (de -9.999 a 99.999)."_w;
 const std::string FORA_DURACAO = "   Valor fora do campo do ficheiro (de -9 a 99)."_w;
-
-// A one-character answer: the first character of the line, a blank for an empty line.
-char caracter() {
-  std::string linha = qw::le_linha();
-  return linha.empty() ? ' ' : linha[0];
-}
 
 // One digit: the first character of the line (an empty line gives 0), read again from the next
 // line while it is not a digit.
@@ -108,12 +102,10 @@ std::function<void()> prompt(const std::string& texto) {
   return [texto] { qw::pergunta(texto); };
 }
 
-// "N" or "n" repeats the step; any other answer accepts it.
+// After an empty line; "N" or "n" repeats the step, any other answer accepts it.
 bool corretos() {
   qw::escreve("");
-  qw::pergunta(brancos(10) + "Os dados estão corretos (S/N) "_w);
-  char r = caracter();
-  return r != 'N' && r != 'n';
+  return CORRETOS();
 }
 
 std::string tracos(int n) { return brancos(8) + " " + std::string(n, '-'); }
@@ -134,7 +126,7 @@ bool codigo(std::string& CODIGO, std::string& nome) {
     qw::escreve("");
     qw::escreve(brancos(4) + "Já existe um ficheiro com este código."_w);
     qw::pergunta(brancos(4) + "Pretende indicar outro código? (S/N) "_w);
-    char r = caracter();
+    char r = LETRA();
     SALTA();
     if (r != 'S' && r != 's') return true;
   }
@@ -217,7 +209,7 @@ void drenagens(DadosCultura& D) {
     qw::escreve("");
     qw::pergunta(brancos(2) + "Há drenagem total/parcial dos canteiros? (S/N) "_w);
     char r;
-    do r = caracter();
+    do r = LETRA();
     while (r != 'S' && r != 's' && r != 'N' && r != 'n');
     D.RESPDREN = r;
     D.NDREN = 0;
@@ -265,7 +257,7 @@ void coeficientes(DadosCultura& D, const std::string& CODIGO) {
   qw::escreve(brancos(8) + "Coeficientes culturais mensais para");
   qw::escreve("");
   std::string meses = brancos(8);
-  for (int m = D.MMFASE(1); m <= D.MMFASE(6); ++m) meses += MES.substr(3 * (m - 1), 3) + "  ";
+  for (int m = D.MMFASE(1); m <= D.MMFASE(6); ++m) meses += MES(m) + "  ";
   qw::escreve(meses);
   livres<float>(NKC(D), brancos(8), &Livre::real, cabe_lamina, FORA_LAMINA,
                 [&](int32_t k, float v) { D.KC(k) = v; });
@@ -289,10 +281,7 @@ void CRIA_CULTURA(int& IERR) {
   qw::escreve("");
   qw::escreve(brancos(15) + "DADOS CULTURAIS ARMAZENADOS NO FICHEIRO " + nome);
   // The message stays until the user has read it: the menu clears the screen next.
-  qw::escreve("");
-  qw::escreve("");
-  qw::pergunta(brancos(30) + "CARREGUE <ENTER> PARA CONTINUAR ");
-  qw::espera_qualquer();
+  CARREGUE();
 }
 
 void LIMPAR() {
