@@ -131,11 +131,8 @@ TEST(Balanco, WindowAfterTheSeason) {
   };
   for (const auto& k : casos) {
     CasoBalanco c(1, 6, 10, 10, k.NCANT, {{1, 0.10f, 1}});
-    c.S = solo_estanque();
-    c.S.KX = 0.01f;
-    c.S.COMPV = 100;
-    c.S.COTAV = 0.5f;
-    c.S.HVAL = 0.1f;
+    c.S = solo_exemplo();
+    c.S.KV = 0;
     c.ETP(1, 6) = 7;
     c.ETP(2, 6) = 5;
     c.PRE(2, 6) = 2;

@@ -50,15 +50,28 @@ struct CasoBalanco {
   void corre() { BALANCO(ANO, C, P, LAMP, ETP, PRE, S, RU0, AREA, KCD, B); }
 };
 
-// No seepage nor percolation; the soil's pores and reserve of the worked figures (SAT = 112.5 mm).
-inline DadosSolo solo_estanque() {
+// The soil of the worked seepage example (KV 0.001, KX 0.01, DEN 0.5, LA 0.5, COMPV 100, COTAV 0.5,
+// HVAL 0.1, water table at 2 m), with the pores and reserve of the worked flooding figures (SAT 112.5 mm).
+inline DadosSolo solo_exemplo() {
   DadosSolo S;
+  S.KV = 0.001f;
+  S.KX = 0.01f;
   S.POROS = 45;
-  S.LLAV1 = 0.2f;
   S.U = 150;
   S.LZC = 0.3f;
+  S.LLAV1 = 0.2f;
   S.LA = 0.5f;
+  S.COMPV = 100;
+  S.COTAV = 0.5f;
+  S.HVAL = 0.1f;
   S.TF = 2;
+  return S;
+}
+
+// The same soil without seepage nor percolation.
+inline DadosSolo solo_estanque() {
+  DadosSolo S = solo_exemplo();
+  S.KV = S.KX = 0;
   return S;
 }
 
@@ -75,15 +88,8 @@ inline CasoBalanco caso_pequeno() {
   c.ETP(1, 6) = 6;
   c.PRE(3, 5) = 0;
   c.PRE(1, 6) = 10;
-  c.S.KV = 0.001f;
+  c.S = solo_exemplo();
   c.S.KX = 0;
-  c.S.LA = 0.5f;
-  c.S.COMPV = 100;
-  c.S.COTAV = 0.5f;
-  c.S.HVAL = 0.1f;
-  c.S.LZC = 0.3f;
-  c.S.LLAV1 = 0.2f;
-  c.S.TF = 2;
   c.S.POROS = 40;
   c.S.U = 100;
   c.RU0 = 50;

@@ -2,23 +2,17 @@
 // above the field, and the day's totals it adds to.
 #include <gtest/gtest.h>
 
+#include "caso_balanco.h"
 #include "percol.h"
 
 namespace {
 
-// The nominal block of 0.1 ha in 10 sub-areas: one sub-area's PV is 0.001 x 0.01 x HM / 0.5 x 10000 =
-// 0.2 x HM, and its PH is 0.01 x (H1^2 - HVAL^2) x 0.01 x 100 = 0.01 x (H1^2 - HVAL^2).
+// The nominal block of 0.1 ha in 10 sub-areas with the worked example's soil: one sub-area's PV is
+// 0.001 x 0.01 x HM / 0.5 x 10000 = 0.2 x HM, and its PH is 0.01 x (H1^2 - HVAL^2) x 0.01 x 100.
 DadosSolo solo(float TF, float HVAL) {
-  DadosSolo S;
-  S.KV = 0.001f;
-  S.KX = 0.01f;
-  S.LZC = 0.3f;
-  S.LLAV1 = 0.2f;
-  S.LA = 0.5f;
-  S.COMPV = 100;
-  S.COTAV = 0.5f;
-  S.HVAL = HVAL;
+  DadosSolo S = solo_exemplo();
   S.TF = TF;
+  S.HVAL = HVAL;
   return S;
 }
 
