@@ -21,11 +21,11 @@ void LE_CABECALHO(SERIE& S) {
   S.ITIPO = Livre(S).inteiro();
   if (S.ITIPO != 1 && S.ITIPO != 3)
     throw ErroFicheiro(S.nome(), S.LINHA,
-                       "a série é do tipo "_w + std::to_string(S.ITIPO) + ", e só pode ser 1 (mensal) ou 3 (por decêndio)"_w);
+                       "tipo de série "_w + std::to_string(S.ITIPO) + " (tem de ser 1, mensal, ou 3, por decêndio)"_w);
   S.NUM_ANOS = Livre(S).inteiro();
   if (S.NUM_ANOS < 1)
     throw ErroFicheiro(S.nome(), S.LINHA, "o número de anos da série é "_w + std::to_string(S.NUM_ANOS) +
-                                              ", e tem de ser pelo menos 1");
+                                              " e tem de ser pelo menos 1");
   S.IANOI = Livre(S).inteiro();
   S.F.recua();
   S.IANOF = S.IANOI + S.NUM_ANOS - 1;

@@ -65,8 +65,8 @@ TEST(Series, RefusedHeadersAndSeriesWithoutACommonYear) {
   const struct {
     std::string et0, mensagem;
   } casos[] = {
-      {"2\n5\n1990\n", "Erro no ficheiro e_ET0.txt, linha 1: a série é do tipo 2, e só pode ser 1 (mensal) ou 3 (por decêndio)"},
-      {"1\n0\n1990\n", "Erro no ficheiro e_ET0.txt, linha 2: o número de anos da série é 0, e tem de ser pelo menos 1"},
+      {"2\n5\n1990\n", "Erro no ficheiro e_ET0.txt, linha 1: tipo de série 2 (tem de ser 1, mensal, ou 3, por decêndio)"},
+      {"1\n0\n1990\n", "Erro no ficheiro e_ET0.txt, linha 2: o número de anos da série é 0 e tem de ser pelo menos 1"},
       {"1\nx\n1990\n", "Erro no ficheiro e_ET0.txt, linha 2: esperava um número inteiro e encontrou \"x\""},
       {mensal(5, 1990), "Erro: as séries e_ET0.txt e p_pre.txt não têm nenhum ano em comum"},
   };
