@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "balanco.h"
 #include "ficheiro_solo.h"
+#include "frequencia.h"
 #include "lamina1.h"
 #include "lercult.h"
 #include "registos.h"
@@ -42,5 +44,7 @@ struct Calculo {
   ParametrosAlagamento ALAG;             // flooding parameters, kept from year to year
   Tabela2<float, 3, 12> ETP, PRE;        // the year's ETo and rain by decade and month, mm/day
   TabelaLaminas LAMP;                    // the year's target depth by season day and sub-area (m)
-  Tabela<Tabela2<float, 3, 12>, 100> RMATR;  // gross decade needs of each year of a run of kind 2
+  Tabela2<float, 12, 3> KCD;             // crop coefficient by month and decade, never cleared
+  BalancoAno B;                          // the year's balance; its report months serve the analysis
+  TabelaAnos RMATR;                      // gross decade needs of each year of a run of kind 2
 };

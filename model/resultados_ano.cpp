@@ -1,6 +1,16 @@
 #include "resultados_ano.h"
 
-// Until the balance and the reports are built the result files hold their title lines only.
-void BALANCO_ANO(Calculo&) {}
-void FECHO_RELATORIOS(Calculo&) {}
-void ANALISE_FREQUENCIAL(Calculo&) {}
+#include "relatorios.h"
+
+void BALANCO_ANO(Calculo& C) {
+  ANO_NRG(*C.RES.NRG, C.ANO);
+  if (C.ISEQUE_CONST == 2) C.IIA = C.IIA + 1;
+  BALANCO(C.ANO, C.CAL, C.ALAG, C.LAMP, C.ETP, C.PRE, C.SOLO, C.RU0, C.AREA, C.KCD, C.B);
+  FIM_ANO(*C.RES.NRG, *C.RES.BAL, C.B, C.EA, C.ANO, C.RES.FRQ ? &*C.RES.FRQ : nullptr, C.RMATR, C.IIA);
+}
+
+void FECHO_RELATORIOS(Calculo& C) { FECHA_RELATORIOS(*C.RES.NRG, *C.RES.BAL); }
+
+void ANALISE_FREQUENCIAL(Calculo& C) {
+  ANALISE_FRQ(*C.RES.FRQ, C.RMATR, C.IIA, C.ANO_INICIAL, C.B.MESI, C.B.MESF);
+}
