@@ -41,23 +41,18 @@ bool f_setwindowconfig(windowconfig& wc) {
   return aplicado;
 }
 
-int32_t setcolorrgb(int32_t cor) {
-  int32_t antes = consola().grelha().cor_desenho;
-  consola().grelha().cor_desenho = cor;
+namespace {
+// The colour setters return the colour they replace.
+int32_t troca(int32_t& atual, int32_t cor) {
+  int32_t antes = atual;
+  atual = cor;
   return antes;
 }
+}  // namespace
 
-int32_t settextcolorrgb(int32_t cor) {
-  int32_t antes = consola().grelha().cor_texto;
-  consola().grelha().cor_texto = cor;
-  return antes;
-}
-
-int32_t setbkcolorrgb(int32_t cor) {
-  int32_t antes = consola().grelha().cor_fundo;
-  consola().grelha().cor_fundo = cor;
-  return antes;
-}
+int32_t setcolorrgb(int32_t cor) { return troca(consola().grelha().cor_desenho, cor); }
+int32_t settextcolorrgb(int32_t cor) { return troca(consola().grelha().cor_texto, cor); }
+int32_t setbkcolorrgb(int32_t cor) { return troca(consola().grelha().cor_fundo, cor); }
 
 int FQdisplaycursor(int mostra) {
   int antes = consola().grelha().cursor ? 1 : 0;
