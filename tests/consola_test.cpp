@@ -1,23 +1,15 @@
 // The grid and the script window: wrap, scroll, records, colours, clicks and the script's exit statuses.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "consola_script.h"
 #include "cp1252.h"
 #include "rotinas_minhas.h"
+#include "script_teste.h"
 
 namespace {
 
-struct Sessao {
-  std::ostringstream saida;
-  ConsolaScript c;
-  explicit Sessao(const std::vector<std::string>& linhas) : c(linhas, saida) { usa_consola(&c); }
-  std::string linha(int l) { return apara(c.grelha().texto_linha(l)); }
-};
-
 TEST(Grelha, OutputWrapsAndRecordsEndingAtColumn100AddNoEmptyRow) {
-  Sessao s({});
+  ScriptTeste s({});
   qw::fq_settextposition(1, 95);
   qw::fq_outtext("abcdefgh");
   EXPECT_EQ(s.linha(1).substr(94), "abcdef");
@@ -32,7 +24,7 @@ TEST(Grelha, OutputWrapsAndRecordsEndingAtColumn100AddNoEmptyRow) {
 }
 
 TEST(Grelha, ShortRecordsLeaveTheRestOfTheirRowAndTheGridScrollsPastRow30) {
-  Sessao s({"type resposta"});
+  ScriptTeste s({"type resposta"});
   qw::fq_settextposition(10, 1);
   qw::fq_outtext("menu desenhado antes");
   qw::fq_settextposition(10, 1);
@@ -52,7 +44,7 @@ TEST(Grelha, ShortRecordsLeaveTheRestOfTheirRowAndTheGridScrollsPastRow30) {
 }
 
 TEST(Grelha, ColouredOutputOfTheToolkitRestoresTheColourItFound) {
-  Sessao s({"click 40 1", "pixel 0 0", "click 9 9"});
+  ScriptTeste s({"click 40 1", "pixel 0 0", "click 9 9"});
   JANELA_BRANCA();
   SALTA();
   MENUT(1, 1, "TITULO", 0);
@@ -73,7 +65,7 @@ TEST(Grelha, ColouredOutputOfTheToolkitRestoresTheColourItFound) {
 }
 
 TEST(Script, ClicksArePixelsOfTheCellCentreAndPixelsMapToCells) {
-  Sessao s({"click 1 1", "pixel 7 15", "pixel 8 16", "pixel 639 463", "click 31 1", "pixel 800 0", "click 30 100"});
+  ScriptTeste s({"click 1 1", "pixel 7 15", "pixel 8 16", "pixel 639 463", "click 31 1", "pixel 800 0", "click 30 100"});
   struct {
     int x, y, linha, coluna;
   } esperado[] = {{4, 8, 1, 1}, {7, 15, 1, 1}, {8, 16, 2, 2}, {639, 463, 29, 80}, {796, 472, 30, 100}};
@@ -88,7 +80,7 @@ TEST(Script, ClicksArePixelsOfTheCellCentreAndPixelsMapToCells) {
 }
 
 TEST(Script, ExpectsAndShowsCheckTheScreen) {
-  Sessao s({"expect 1 3 cão ", "expect-colour 1 3 FF0000 FFFFFF", "show", "type"});
+  ScriptTeste s({"expect 1 3 cão ", "expect-colour 1 3 FF0000 FFFFFF", "show", "type"});
   qw::settextcolorrgb(COR(1));
   qw::fq_settextposition(1, 3);
   qw::fq_outtext("cão"_w);
@@ -116,7 +108,7 @@ TEST(Script, ExitStatuses) {
   };
   for (const Caso& c : casos) {
     try {
-      Sessao s(c.script);
+      ScriptTeste s(c.script);
       if (c.espera == 0) s.c.espera_clique();
       if (c.espera == 1) s.c.le_linha();
       if (c.espera == 2) s.c.espera_qualquer();
@@ -135,7 +127,7 @@ TEST(Script, EndBoxAnswers) {
   } casos[] = {{{"type y"}, true}, {{"type S"}, true}, {{"type n"}, false}, {{"type"}, false},
                {{"click 17 42"}, true}, {{"click 17 56"}, false}, {{}, false}};
   for (auto& c : casos) {
-    Sessao s(c.script);
+    ScriptTeste s(c.script);
     EXPECT_EQ(s.c.caixa_fim("Program Terminated with exit code 0\nExit Window?"), c.sim);
   }
 }
