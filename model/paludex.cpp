@@ -4,6 +4,7 @@
 #include "erro.h"
 #include "cultura.h"
 #include "paludec.h"
+#include "respostas.h"
 #include "rotinas_minhas.h"
 #include "solo.h"
 
@@ -25,9 +26,7 @@ void OPCAO(int IOP, int& IERR, const std::string& DIRET) {
   }
   qw::escreve("");
   qw::escreve(" " + mensagem);
-  qw::escreve("");
-  qw::pergunta(std::string(30, ' ') + "CARREGUE <ENTER> PARA CONTINUAR ");
-  qw::espera_qualquer();
+  CARREGUE();
 }
 
 }  // namespace
