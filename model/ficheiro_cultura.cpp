@@ -109,7 +109,7 @@ void LE_CULTURA(const std::string& nome, DadosCultura& D) {
       throw ErroFicheiro(nome, 0, "coeficientes mensais da sementeira (mês "_w + std::to_string(D.MMFASE(1)) +
                                       ") à colheita (mês "_w + std::to_string(D.MMFASE(6)) +
                                       "): precisam de meses de 1 a 12 e de 1 a 7 meses no ano"_w);
-    Livre l = f.livre();
+    Livre l = f.livre(NKC(D));
     for (int k = 1; k <= NKC(D); ++k) D.KC(k) = l.real();
   }
 }

@@ -77,7 +77,9 @@ void LE_SOLO(const std::string& CODIGO, DadosSolo& S) {
       f.salta("o registo 3");
       continue;
     }
-    Livre leitura(linhas);
+    int valores = 0;
+    for (int I = 1; I <= 11; ++I) valores += CAMPOS_SOLO(I).registo == R;
+    Livre leitura(linhas, valores);
     for (int I = 1; I <= 11; ++I) {
       const CampoSolo& C = CAMPOS_SOLO(I);
       if (C.registo != R) continue;

@@ -54,7 +54,7 @@ void LE_ANO(SERIE& S, int32_t ANO, Tabela2<float, 3, 12>& T, int32_t& ANOL) {
       for (int I = 1; I <= S.ITIPO; ++I) salta(S);
     }
     for (int I = 1; I <= S.ITIPO; ++I) {
-      Livre L(S);
+      Livre L(S, 12);
       for (int M = 1; M <= 12; ++M) T(I, M) = L.real();
     }
   } catch (const ErroFicheiro& e) {

@@ -22,6 +22,26 @@ std::string sem_brancos(const std::string& s) {
   return r;
 }
 
+// A value as a message quotes it: a long one is cut, so that the file and line stay in sight.
+std::string cita(const std::string& valor) {
+  const size_t MAXIMO = 20;
+  return "\"" + (valor.size() > MAXIMO ? valor.substr(0, MAXIMO) + "..." : valor) + "\"";
+}
+
+bool branco(char c) { return c == ' ' || c == '\t'; }
+
+// The blank-delimited word of the record that holds a comma between two digits; empty when none does.
+std::string virgula_decimal(const std::string& r) {
+  for (size_t i = 1; i + 1 < r.size(); ++i) {
+    if (r[i] != ',' || !digito(r[i - 1]) || !digito(r[i + 1])) continue;
+    size_t inicio = i, fim = i;
+    while (inicio > 0 && !branco(r[inicio - 1])) --inicio;
+    while (fim < r.size() && !branco(r[fim])) ++fim;
+    return r.substr(inicio, fim - inicio);
+  }
+  return "";
+}
+
 std::string colunas(size_t de, int w) {
   return w == 1 ? "na coluna " + std::to_string(de + 1)
                 : "nas colunas " + std::to_string(de + 1) + "-" + std::to_string(de + w);
@@ -70,6 +90,9 @@ bool le_real(const std::string& texto, int decimais, float& valor) {
   return true;
 }
 
+VirgulaDecimal::VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor)
+    : ErroFicheiro(ficheiro, linha, valor + " tem vírgula decimal: use o ponto decimal"_w) {}
+
 Campos::Campos(const std::string& registo, const std::string& ficheiro, int linha)
     : registo_(registo), ficheiro_(ficheiro), linha_(linha) {}
 
@@ -81,7 +104,7 @@ std::string Campos::campo(int w) {
 }
 
 void Campos::falha(const std::string& esperado, const std::string& visto) const {
-  throw ErroFicheiro(ficheiro_, linha_, "esperava " + esperado + " e encontrou \"" + visto + "\"");
+  throw ErroFicheiro(ficheiro_, linha_, "esperava " + esperado + " e encontrou " + cita(visto));
 }
 
 int32_t Campos::I(int w) {
@@ -114,14 +137,23 @@ std::string Livre::valor(const std::string& esperado) {
     valores_.clear();
     proximo_ = 0;
     std::string v;
+    float numero;
     for (char c : r + ' ') {
-      if (c == ' ' || c == '\t' || c == ',') {
-        if (!v.empty()) valores_.push_back(v);
+      if (branco(c) || c == ',') {
+        if (!v.empty()) {
+          valores_.push_back(v);
+          if (le_real(v, 0, numero)) ++numeros_;
+        }
         v.clear();
       } else {
         v += c;
       }
     }
+    if (virgula_.empty()) {
+      virgula_ = virgula_decimal(r);
+      linha_virgula_ = linha_;
+    }
+    if (numeros_ > n_ && !virgula_.empty()) throw VirgulaDecimal(fonte_.nome(), linha_virgula_, cita(virgula_));
   }
   return valores_[proximo_++];
 }
@@ -133,14 +165,14 @@ void Livre::falha(const std::string& esperado, const std::string& visto) const {
 float Livre::real() {
   std::string s = valor("um número"_w);
   float v = 0;
-  if (!le_real(s, 0, v)) falha("um número"_w, "\"" + s + "\"");
+  if (!le_real(s, 0, v)) falha("um número"_w, cita(s));
   return v;
 }
 
 int32_t Livre::inteiro() {
   std::string s = valor("um número inteiro"_w);
   int32_t v = 0;
-  if (!le_inteiro(s, v)) falha("um número inteiro"_w, "\"" + s + "\"");
+  if (!le_inteiro(s, v)) falha("um número inteiro"_w, cita(s));
   return v;
 }
 
@@ -148,6 +180,10 @@ FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
   std::ifstream f(para_utf8(nome), std::ios::binary);
   if (!f) throw ErroFicheiro(nome, 0, "não foi possível abrir o ficheiro"_w);
   std::string tudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  // Read by LF, a file whose lines end in CR alone would be one long line.
+  for (size_t i = 0; i + 1 < tudo.size(); ++i)
+    if (tudo[i] == '\r' && tudo[i + 1] != '\n')
+      throw ErroFicheiro(nome, 0, "as linhas acabam só em CR: grave-o com fins de linha CR LF ou LF"_w);
   size_t inicio = 0;
   while (inicio < tudo.size()) {
     size_t fim = tudo.find('\n', inicio);

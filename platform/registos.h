@@ -41,11 +41,20 @@ class Campos {
   size_t pos_ = 0;
 };
 
-// One free-form read: values separated by blanks, tabs or commas, taken from the next record on and
+// A read whose records hold more numbers than it takes, one of them with a comma between two digits: the
+// numbers were written with decimal commas ("0,10" read as 0 and 10). valor is that number, as quoted.
+class VirgulaDecimal : public ErroFicheiro {
+ public:
+  VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor);
+};
+
+// One free-form read of n values: separated by blanks, tabs or commas, taken from the next record on and
 // going on to the following records while more are needed; the rest of the last record used is ignored.
+// Records that hold more numbers than n, one of them with a comma between two digits, throw VirgulaDecimal
+// naming the record with the comma.
 class Livre {
  public:
-  explicit Livre(FonteRegistos& fonte) : fonte_(fonte) {}
+  explicit Livre(FonteRegistos& fonte, int n = 1) : fonte_(fonte), n_(n) {}
   float real();
   int32_t inteiro();
 
@@ -53,9 +62,13 @@ class Livre {
   std::string valor(const std::string& esperado);
   [[noreturn]] void falha(const std::string& esperado, const std::string& visto) const;
   FonteRegistos& fonte_;
+  int n_;
   std::vector<std::string> valores_;
   size_t proximo_ = 0;
   int linha_ = 0;
+  int numeros_ = 0;      // numbers on the records of this read so far
+  std::string virgula_;  // the first word of them with a comma between two digits, and its record
+  int linha_virgula_ = 0;
 };
 
 // Number parsing shared by both ways of reading; false when the text is not such a number.
@@ -65,7 +78,7 @@ bool le_inteiro(const std::string& texto, int32_t& valor);
 // A text file opened for reading, whole, by its name in the current directory.
 class FicheiroLeitura : public FonteRegistos {
  public:
-  // Throws ErroFicheiro when the file cannot be opened.
+  // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone.
   explicit FicheiroLeitura(const std::string& nome);
   bool proximo(std::string& registo, int& numero) override;
   std::string nome() const override { return nome_; }
@@ -73,8 +86,8 @@ class FicheiroLeitura : public FonteRegistos {
   std::string registo(const std::string& esperado);
   // The next record as fixed fields.
   Campos campos(const std::string& esperado);
-  // A free-form read from the next record on.
-  Livre livre() { return Livre(*this); }
+  // A free-form read of n values from the next record on.
+  Livre livre(int n = 1) { return Livre(*this, n); }
   // Back by one record, so that the next read takes the last one again.
   void recua();
   // Skips one record (it must be there).

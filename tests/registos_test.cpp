@@ -5,6 +5,8 @@
 
 #include "cp1252.h"
 #include "pasta_temporaria.h"
+#include "script_teste.h"
+#include "teclado.h"
 #include "texto.h"
 
 namespace {
@@ -57,13 +59,13 @@ class FicheiroTest : public ::testing::Test {
 };
 
 TEST_F(FicheiroTest, FreeFormGoesAcrossLinesAndDropsTheRestOfTheLastOne) {
-  grava("s_pre.txt", "1 3 decades\r\n\r\n0,25 7\n1.5 2.5e1\t-3D-1 sobra\nfim\n");
+  grava("s_pre.txt", "1 3 decades\r\n\r\n0,25\n1.5 2.5e1\t-3D-1 sobra\nfim\n");
   FicheiroLeitura f("s_pre.txt");
   EXPECT_EQ(f.livre().inteiro(), 1);  // "3 decades" ignored
-  Livre l = f.livre();                // the empty line gives none
+  Livre l = f.livre(2);               // the empty line gives none
   EXPECT_EQ(l.real(), 0.0f);
   EXPECT_EQ(l.real(), 25.0f);
-  Livre m = f.livre();
+  Livre m = f.livre(3);
   EXPECT_EQ(m.real(), 1.5f);
   EXPECT_EQ(m.real(), 25.0f);
   EXPECT_EQ(m.real(), -0.3f);
@@ -81,7 +83,7 @@ TEST_F(FicheiroTest, FreeFormGoesAcrossLinesAndDropsTheRestOfTheLastOne) {
 TEST_F(FicheiroTest, FreeFormRefusesWhatIsNotANumberWithItsLine) {
   grava("e_ET0.txt", "3\n1.5 x\n");
   FicheiroLeitura g("e_ET0.txt");
-  Livre l = g.livre();
+  Livre l = g.livre(3);
   EXPECT_EQ(l.inteiro(), 3);
   EXPECT_EQ(l.real(), 1.5f);
   try {
@@ -93,6 +95,100 @@ TEST_F(FicheiroTest, FreeFormRefusesWhatIsNotANumberWithItsLine) {
   FicheiroLeitura h("e_ET0.txt");
   h.registo("o tipo");
   EXPECT_THROW(h.livre().inteiro(), ErroFicheiro);  // 1.5 is not an integer
+}
+
+// Lines that hold more numbers than a read takes, with a comma between two digits, were written with
+// decimal commas; commas that only separate the values needed keep being read. Typed and in a file alike.
+TEST_F(FicheiroTest, DecimalCommasAreRefusedWhereTheyMakeTooManyValues) {
+  const std::string serie = "0,99 1,48 2,31 3,25 4,10 5,02 5,55 5,12 3,87 2,40 1,30 0,85";
+  struct Caso {
+    std::vector<std::string> linhas;
+    int n;
+    std::vector<float> valores;  // empty: refused
+    int linha;                   // the line named when refused
+    std::string citado;
+  } casos[] = {
+      {{"0,10"}, 1, {}, 1, "\"0,10\""},
+      {{"1,05 1,10 1,20 1,25 1,00"}, 5, {}, 1, "\"1,05\""},
+      {{serie}, 12, {}, 1, "\"0,99\""},
+      {{"1,05 1,10", "1.2 1.25 1.0"}, 5, {}, 1, "\"1,05\""},
+      {{"", "2 3,5"}, 2, {}, 2, "\"3,5\""},
+      {{"1.05,1.10"}, 2, {1.05f, 1.10f}},
+      {{"1,1,1,1,1"}, 5, {1, 1, 1, 1, 1}},
+      {{"0,10"}, 2, {0, 10}},
+      {{"1.05 1.10", "1,2"}, 4, {1.05f, 1.10f, 1, 2}},
+      {{"0.25, 7"}, 1, {0.25f}},
+      {{"45 , 150,0.3   resto"}, 3, {45, 150, 0.3f}},
+      {{"1.5 2.5"}, 1, {1.5f}},
+  };
+  for (const Caso& c : casos) {
+    std::string texto;
+    std::vector<std::string> eventos;
+    for (const std::string& l : c.linhas) {
+      texto += l + "\n";
+      eventos.push_back("type " + l);
+    }
+    grava("v_pre.txt", texto);
+    FicheiroLeitura f("v_pre.txt");
+    ScriptTeste s(eventos);
+    Teclado t;
+    for (FonteRegistos* fonte : {static_cast<FonteRegistos*>(&f), static_cast<FonteRegistos*>(&t)}) {
+      const bool ficheiro = fonte == &f;
+      Livre l(*fonte, c.n);
+      try {
+        for (float v : c.valores) EXPECT_EQ(l.real(), v) << c.linhas[0];
+        if (c.valores.empty()) {
+          for (int k = 1; k <= c.n; ++k) l.real();
+          ADD_FAILURE() << c.linhas[0] << " read";
+        }
+      } catch (const VirgulaDecimal& e) {
+        EXPECT_TRUE(c.valores.empty()) << c.linhas[0];
+        EXPECT_EQ(e.ficheiro, ficheiro ? "v_pre.txt" : "");
+        EXPECT_EQ(e.linha, ficheiro ? c.linha : 0);
+        EXPECT_EQ(para_utf8(e.problema), c.citado + " tem vírgula decimal: use o ponto decimal") << c.linhas[0];
+      }
+    }
+  }
+}
+
+TEST_F(FicheiroTest, MessagesQuoteAtMostTwentyCharactersOfAValue) {
+  grava("q_pre.txt", "1\n" + std::string(10000, 'x') + "\n");
+  FicheiroLeitura f("q_pre.txt");
+  f.registo("o tipo");
+  const std::string citado = "\"xxxxxxxxxxxxxxxxxxxx...\"";
+  try {
+    f.livre().real();
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(para_utf8(e.mensagem()), "Erro no ficheiro q_pre.txt, linha 2: esperava um número e encontrou " + citado);
+  }
+  try {
+    Campos(std::string(40, 'x')).F(30, 3);
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(para_utf8(e.problema), "esperava um número nas colunas 1-30 e encontrou " + citado);
+  }
+  grava("q_pre.txt", "1,2,3,4,5,6,7,8,9,10,11,12,13\n");
+  try {
+    FicheiroLeitura("q_pre.txt").livre().real();
+    FAIL();
+  } catch (const VirgulaDecimal& e) {
+    EXPECT_EQ(para_utf8(e.problema), "\"1,2,3,4,5,6,7,8,9,10...\" tem vírgula decimal: use o ponto decimal");
+  }
+}
+
+TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuch) {
+  grava("m_ET0.txt", "1\r2\r1990\r");
+  try {
+    FicheiroLeitura f("m_ET0.txt");
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(para_utf8(e.mensagem()),
+              "Erro no ficheiro m_ET0.txt: as linhas acabam só em CR: grave-o com fins de linha CR LF ou LF");
+  }
+  grava("m_ET0.txt", "1\r\n2\n1990\r");  // CR LF, LF, and a CR that ends the file
+  FicheiroLeitura f("m_ET0.txt");
+  for (const char* l : {"1", "2", "1990"}) EXPECT_EQ(f.registo("uma linha"), l);
 }
 
 TEST_F(FicheiroTest, MissingFileCannotBeOpened) { EXPECT_THROW(FicheiroLeitura("nada_CUL.txt"), ErroFicheiro); }
