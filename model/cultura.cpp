@@ -19,6 +19,9 @@ std::string brancos(int n) { return std::string(n, ' '); }
 // Texts of the values refused because the file could not hold them.
 const std::string FORA_LAMINA = "   Valor fora do campo do ficheiro (de -9.999 a 99.999)."_w;
 const std::string FORA_DURACAO = "   Valor fora do campo do ficheiro (de -9 a 99)."_w;
+// Dates refused: the months index tables of 12 months further on.
+const std::string FORA_MES = "   O mês tem de ser de 1 a 12."_w;
+const std::string DATA_ILEGIVEL = "   A data não se lê: escreva-a como dd/mm (ex: 05/06)."_w;
 
 // One digit: the first character of the line (an empty line gives 0), read again from the next
 // line while it is not a digit.
@@ -33,26 +36,28 @@ int32_t digito() {
 
 // N free-form values after the prompt, several on a line or over several lines. One that cannot be
 // read is read again from the next line; one that the file cannot hold (cabe false) is refused with
-// the line recusa and asked again after the prompt. guarda(k, v) takes value k.
+// the line recusa and asked again after the prompt; an answer written with decimal commas is refused
+// and asked again whole after the prompt. guarda(k, v) takes value k.
 template <class T>
 void livres(int32_t N, const std::string& prompt, T (Livre::*ler)(), bool (*cabe)(T), const std::string& recusa,
             const std::function<void(int32_t, T)>& guarda) {
   qw::pergunta(prompt);
   Teclado teclado;
   std::optional<Livre> l;
-  l.emplace(teclado);
+  l.emplace(teclado, N);
+  int32_t inicio = 1;  // the first value of the answer being read
   for (int32_t k = 1; k <= N;) {
-    try {
-      T v = (*l.*ler)();
-      if (cabe == nullptr || cabe(v)) {
-        guarda(k++, v);
-        continue;
-      }
-      qw::escreve(recusa);
-      qw::pergunta(prompt);
-    } catch (const ErroFicheiro&) {
+    T v{};
+    Leitura r = RESPOSTA_LIVRE([&] { v = (*l.*ler)(); });
+    if (r == Leitura::LIDA && (cabe == nullptr || cabe(v))) {
+      guarda(k++, v);
+      continue;
     }
-    l.emplace(teclado);
+    if (r == Leitura::LIDA) qw::escreve(recusa);
+    if (r == Leitura::VIRGULAS) k = inicio;
+    if (r != Leitura::ILEGIVEL) qw::pergunta(prompt);
+    inicio = k;
+    l.emplace(teclado, N - k + 1);
   }
 }
 
@@ -67,34 +72,37 @@ T livre1(const std::string& prompt, T (Livre::*ler)(), bool (*cabe)(T) = nullptr
 float lamina(const std::string& prompt) { return livre1(prompt, &Livre::real, cabe_lamina, FORA_LAMINA); }
 
 // A date typed dd/mm (columns 1-2 the day, 3 any separator, 4-5 the month), with a depth in columns
-// 6-17 when LAM is given. mostra shows the prompt; a date that cannot be read or whose month is not
-// 1 to 12 is asked again, after the prompt when com_prompt, else from the next line; a depth that the
-// file cannot hold is refused and asked again after the prompt. SEP keeps the separator of the last date.
-void data(const std::function<void()>& mostra, bool com_prompt, int32_t& DIA, int32_t& MES_, char& SEP,
+// 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read is asked again after the
+// prompt, with a line that says why when diz_porque; a month not 1 to 12 and a depth that the file
+// cannot hold are refused with a line that says why and asked again after the prompt. SEP keeps the
+// separator of the last date.
+void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, int32_t& MES_, char& SEP,
           float* LAM = nullptr) {
   mostra();
   for (;;) {
+    std::string porque;
     try {
       Campos c(qw::le_linha());
       int32_t d = c.I(2);
       char s = c.A(1)[0];
       int32_t m = c.I(2);
       float l = LAM ? c.F(12, 3) : 0;
-      if (mes_valido(m) && (!LAM || cabe_lamina(l))) {
+      if (!mes_valido(m)) {
+        porque = FORA_MES;
+      } else if (LAM && !cabe_lamina(l)) {
+        porque = FORA_LAMINA;
+      } else {
         DIA = d;
         MES_ = m;
         SEP = s;
         if (LAM) *LAM = l;
         return;
       }
-      if (mes_valido(m)) {
-        qw::escreve(FORA_LAMINA);
-        mostra();
-        continue;
-      }
     } catch (const ErroFicheiro&) {
+      if (diz_porque) porque = DATA_ILEGIVEL;
     }
-    if (com_prompt) mostra();
+    if (!porque.empty()) qw::escreve(porque);
+    mostra();
   }
 }
 
@@ -156,7 +164,7 @@ void fases(DadosCultura& D) {
           qw::escreve("");
           mostra();
         };
-      data(mostra, true, D.DDFASE(i), D.MMFASE(i), D.SEP);
+      data(mostra, false, D.DDFASE(i), D.MMFASE(i), D.SEP);
     }
   } while (!corretos());
 }
@@ -193,7 +201,7 @@ void referencias(DadosCultura& D, const std::string& CODIGO) {
                        brancos(5));
     for (int i = 2; i <= 6; ++i) {
       std::string texto = i < 6 ? std::to_string(i) + "ª data       "_w : "Fim da rega   ";
-      data(prompt(brancos(20) + texto), true, D.DDF(i), D.MMF(i), D.SEP, &D.LAMF(i));
+      data(prompt(brancos(20) + texto), false, D.DDF(i), D.MMF(i), D.SEP, &D.LAMF(i));
     }
   } while (!corretos());
 }
@@ -221,7 +229,7 @@ void drenagens(DadosCultura& D) {
       for (int k = 1; k <= D.NDREN; ++k) {
         qw::escreve("");
         qw::escreve(brancos(8) + std::to_string(k) + "ª drenagem"_w);
-        data(prompt(brancos(1) + " data?                                  "), false, D.DDREN(k), D.MDREN(k),
+        data(prompt(brancos(1) + " data?                                  "), true, D.DDREN(k), D.MDREN(k),
              D.SEP);
         D.LAMDREN(k) = lamina(brancos(1) + " altura de lâmina pretendida?           "_w);
         D.DIASDREN(k) = livre1(brancos(1) + " duração desta altura de lâmina? (dias) "_w, &Livre::inteiro,

@@ -9,19 +9,26 @@ char LETRA() {
   return linha.empty() ? ' ' : linha[0];
 }
 
+Leitura RESPOSTA_LIVRE(const std::function<void()>& ler) {
+  try {
+    ler();
+    return Leitura::LIDA;
+  } catch (const VirgulaDecimal& e) {
+    qw::escreve(std::string(5, ' ') + e.problema + ".");
+    return Leitura::VIRGULAS;
+  } catch (const ErroFicheiro&) {
+    return Leitura::ILEGIVEL;
+  }
+}
+
 namespace {
 
-// One free-form read of the typed lines; false when the answer cannot be read.
+// One free-form read of one value from the typed lines; false when it is not taken.
 template <class T>
 bool teclado_livre(T (Livre::*le)(), T& valor) {
-  try {
-    Teclado t;
-    Livre leitura(t);
-    valor = (leitura.*le)();
-    return true;
-  } catch (const ErroFicheiro&) {
-    return false;
-  }
+  Teclado t;
+  Livre leitura(t);
+  return RESPOSTA_LIVRE([&] { valor = (leitura.*le)(); }) == Leitura::LIDA;
 }
 
 template <class T>
