@@ -91,7 +91,7 @@ bool le_real(const std::string& texto, int decimais, float& valor) {
 }
 
 VirgulaDecimal::VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor)
-    : ErroFicheiro(ficheiro, linha, valor + " tem vírgula decimal: use o ponto decimal"_w) {}
+    : ErroFicheiro(ficheiro, linha, valor + " tem vírgula decimal: use o ponto"_w) {}
 
 Campos::Campos(const std::string& registo, const std::string& ficheiro, int linha)
     : registo_(registo), ficheiro_(ficheiro), linha_(linha) {}
@@ -183,7 +183,7 @@ FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
   // Read by LF, a file whose lines end in CR alone would be one long line.
   for (size_t i = 0; i + 1 < tudo.size(); ++i)
     if (tudo[i] == '\r' && tudo[i + 1] != '\n')
-      throw ErroFicheiro(nome, 0, "as linhas acabam só em CR: grave-o com fins de linha CR LF ou LF"_w);
+      throw ErroFicheiro(nome, 0, "as linhas acabam só em CR (grave-o com CR LF ou LF)"_w);
   size_t inicio = 0;
   while (inicio < tudo.size()) {
     size_t fim = tudo.find('\n', inicio);

@@ -145,7 +145,7 @@ TEST_F(FicheiroTest, DecimalCommasAreRefusedWhereTheyMakeTooManyValues) {
         EXPECT_TRUE(c.valores.empty()) << c.linhas[0];
         EXPECT_EQ(e.ficheiro, ficheiro ? "v_pre.txt" : "");
         EXPECT_EQ(e.linha, ficheiro ? c.linha : 0);
-        EXPECT_EQ(para_utf8(e.problema), c.citado + " tem vírgula decimal: use o ponto decimal") << c.linhas[0];
+        EXPECT_EQ(para_utf8(e.problema), c.citado + " tem vírgula decimal: use o ponto") << c.linhas[0];
       }
     }
   }
@@ -173,7 +173,7 @@ TEST_F(FicheiroTest, MessagesQuoteAtMostTwentyCharactersOfAValue) {
     FicheiroLeitura("q_pre.txt").livre().real();
     FAIL();
   } catch (const VirgulaDecimal& e) {
-    EXPECT_EQ(para_utf8(e.problema), "\"1,2,3,4,5,6,7,8,9,10...\" tem vírgula decimal: use o ponto decimal");
+    EXPECT_EQ(para_utf8(e.problema), "\"1,2,3,4,5,6,7,8,9,10...\" tem vírgula decimal: use o ponto");
   }
 }
 
@@ -184,7 +184,7 @@ TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuch) {
     FAIL();
   } catch (const ErroFicheiro& e) {
     EXPECT_EQ(para_utf8(e.mensagem()),
-              "Erro no ficheiro m_ET0.txt: as linhas acabam só em CR: grave-o com fins de linha CR LF ou LF");
+              "Erro no ficheiro m_ET0.txt: as linhas acabam só em CR (grave-o com CR LF ou LF)");
   }
   grava("m_ET0.txt", "1\r\n2\n1990\r");  // CR LF, LF, and a CR that ends the file
   FicheiroLeitura f("m_ET0.txt");
