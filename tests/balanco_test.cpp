@@ -177,17 +177,6 @@ TEST(Balanco, DaysPastTheYearStopTheRunNamingTheCropFileAndTheYear) {
   }
 }
 
-TEST(Balanco, SurplusOnTheLastDayOfTheTableReadsTheSpareDay) {
-  // 199 season days and one after them: the rain surplus of day 200 finds a target of 0 on day 201.
-  CasoBalanco c(1, 1, 199, 1, 1, {{1, 0.10f, 1}});
-  c.S = solo_estanque();
-  c.PRE.preenche(50);
-  c.corre();
-  EXPECT_EQ(c.B.LAM(201, 1), 0);
-  EXPECT_EQ(c.B.NH(200), 0);
-  EXPECT_EQ(c.B.MESF, 7);
-}
-
 TEST(Balanco, SmallYearWorkedOutByHand) {
   // Day by day (NEC = PH + PV + ETC - PRC + DEF x 500; PV = 0.5 + LAM; ETC 2.5 in May, 3 in June; PRC 5 in June):
   //  1  no sub-area yet: NH = VF = 0.05 x 10 x (100 + 95) = 97.5
