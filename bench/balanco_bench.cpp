@@ -68,7 +68,7 @@ void BM_BalancoAno(benchmark::State& state) {
   Tabela2<float, 12, 3> KCD;
   auto B = std::make_unique<BalancoAno>();
   for (auto _ : state) {
-    BALANCO(ANO, C, P, *LAMP, ETP, PRE, S, 50, 0.1f, KCD, *B);
+    BALANCO("bench_CUL.txt", ANO, C, P, *LAMP, ETP, PRE, S, 50, 0.1f, KCD, *B);
     benchmark::DoNotOptimize(B->NDEC);
     benchmark::ClobberMemory();
   }

@@ -4,7 +4,6 @@
 
 #include "coefcult.h"
 #include "erro.h"
-#include "texto.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ void limpa(BalancoAno& B) {
 
 }  // namespace
 
-void CALENDARIO(int32_t ANO, int32_t& IDIA, int32_t& IMES, int32_t& IDEC) {
+bool CALENDARIO(int32_t ANO, int32_t& IDIA, int32_t& IMES, int32_t& IDEC) {
   if (IDIA / 10.0f <= 1.0f)
     IDEC = 1;
   else if (IDIA / 10.0f <= 2.0f)
@@ -28,15 +27,12 @@ void CALENDARIO(int32_t ANO, int32_t& IDIA, int32_t& IMES, int32_t& IDEC) {
                     ((IMES == 1 || IMES == 3 || IMES == 5 || IMES == 7 || IMES == 8 || IMES == 10 || IMES == 12) &&
                      IDIA > 31) ||
                     ((IMES == 4 || IMES == 6 || IMES == 9 || IMES == 11) && IDIA > 30);
-  if (!muda) return;
-  // No month follows December: the season and the days to finish the irrigation must end within the year.
-  if (IMES == 12)
-    throw ErroFicheiro("", 0,
-                       "a rega de " + std::to_string(ANO) +
-                           " passa de 31 de dezembro (a época e os dias para terminar a rega têm de acabar no ano)"_w);
+  if (!muda) return true;
+  if (IMES == 12) return false;
   IMES = IMES + 1;
   IDIA = 1;
   IDEC = 1;
+  return true;
 }
 
 char DRENAGEM(const CalendarioLaminas& C, int32_t DIA) {
@@ -59,9 +55,9 @@ void EXCEDENTE(float NEC, float TOL, float AREA, int32_t ND, const TabelaLaminas
   }
 }
 
-void BALANCO(int32_t ANO, const CalendarioLaminas& C, const ParametrosAlagamento& P, const TabelaLaminas& LAMP,
-             const TabelaDecadas& ETP, const TabelaDecadas& PRE, const DadosSolo& S, float RU0, float AREA,
-             Tabela2<float, 12, 3>& KCD, BalancoAno& B) {
+void BALANCO(const std::string& NOME_CUL, int32_t ANO, const CalendarioLaminas& C, const ParametrosAlagamento& P,
+             const TabelaLaminas& LAMP, const TabelaDecadas& ETP, const TabelaDecadas& PRE, const DadosSolo& S,
+             float RU0, float AREA, Tabela2<float, 12, 3>& KCD, BalancoAno& B) {
   limpa(B);
   const int32_t ND = P.ND, NCICLO = C.NCICLO;
   const int32_t NDIAS = P.NDFIM + NCICLO;
@@ -77,7 +73,11 @@ void BALANCO(int32_t ANO, const CalendarioLaminas& C, const ParametrosAlagamento
   for (int DIA = 1; DIA <= NDIAS; ++DIA) DRENA(DIA) = DRENAGEM(C, DIA);
   float ESCT = 0;
   for (int I = 1; I <= NDIAS; ++I) {
-    CALENDARIO(ANO, IDIA, IMES, IDEC);
+    // No month follows December: the season and the days to finish the irrigation must end within the year.
+    if (!CALENDARIO(ANO, IDIA, IMES, IDEC))
+      throw ErroFicheiro(NOME_CUL, 0,
+                         "a rega de " + std::to_string(ANO) + " passa de 31 de dezembro (dias para a terminar: " +
+                             std::to_string(P.NDFIM) + ")");
     COEFCULT(C.INDK, C.MM1, C.MM6, C.KC, IMES, IDEC, IDIA, KCD);
     int32_t JFIM;
     if (I > ND) {

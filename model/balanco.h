@@ -3,6 +3,7 @@
 // the rain held up to the tolerance; the irrigation need of every season day and the decade sums.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "ficheiro_solo.h"
 #include "lamina1.h"
@@ -28,15 +29,15 @@ struct BalancoAno {
 // The balance of year ANO, after LAMINA1 has built LAMP with the schedule C and the flooding
 // parameters P: ETP and PRE in mm/day by decade and month, the soil values S, the usable reserve RU0
 // (%) filled at the start, the block AREA (ha). KCD keeps its contents from year to year (set to 1.0
-// here when C.INDK is 1). B is cleared first. Throws ErroFicheiro, naming the year, when the simulated
-// days would run past 31 December.
-void BALANCO(int32_t ANO, const CalendarioLaminas& C, const ParametrosAlagamento& P, const TabelaLaminas& LAMP,
-             const TabelaDecadas& ETP, const TabelaDecadas& PRE, const DadosSolo& S, float RU0, float AREA,
-             Tabela2<float, 12, 3>& KCD, BalancoAno& B);
+// here when C.INDK is 1). B is cleared first. Throws ErroFicheiro, naming the crop file NOME_CUL and
+// the year, when the season and the days to finish the irrigation run past 31 December.
+void BALANCO(const std::string& NOME_CUL, int32_t ANO, const CalendarioLaminas& C, const ParametrosAlagamento& P,
+             const TabelaLaminas& LAMP, const TabelaDecadas& ETP, const TabelaDecadas& PRE, const DadosSolo& S,
+             float RU0, float AREA, Tabela2<float, 12, 3>& KCD, BalancoAno& B);
 
 // Decade of day IDIA of month IMES, then the change to the next month when IDIA has passed the month's
-// end (February of 29 days when ANO is divisible by 4). Throws ErroFicheiro past December.
-void CALENDARIO(int32_t ANO, int32_t& IDIA, int32_t& IMES, int32_t& IDEC);
+// end (February of 29 days when ANO is divisible by 4). False when that would pass December.
+bool CALENDARIO(int32_t ANO, int32_t& IDIA, int32_t& IMES, int32_t& IDEC);
 
 // 'D' when a sub-area's own season day falls in a sowing or drainage segment of the schedule (the basin
 // is held at its target and no irrigation counted), 'N' otherwise, from the last break point on too.

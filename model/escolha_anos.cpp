@@ -34,6 +34,18 @@ bool ANOS_TECLADOS(const std::string& linha, int32_t& ANO, int32_t* ANOF) {
   }
 }
 
+// The range in its fixed layout, asked again after one line while its years are not numbers.
+void SERIE_TECLADA(int32_t IANO1, int32_t IANO2, int32_t& ANO, int32_t& ANOF) {
+  for (;;) {
+    qw::escreve("");
+    qw::escreve("");
+    qw::pergunta(std::string(8, ' ') + "Série de anos pretendida? "_w);
+    if (ANOS_TECLADOS(qw::le_linha(), ANO, &ANOF)) return;
+    qw::escreve(std::string(8, ' ') + "Escreva dois anos de 4 algarismos separados por um carácter (ex: "_w +
+                ano4(IANO1) + "-" + ano4(IANO2) + ").");
+  }
+}
+
 }  // namespace
 
 void ESCOLHE_ANOS(int32_t IANO1, int32_t IANO2, int32_t& ANO, int32_t& ANOF, int32_t& ISEQUE_CONST) {
@@ -47,20 +59,24 @@ void ESCOLHE_ANOS(int32_t IANO1, int32_t IANO2, int32_t& ANO, int32_t& ANOF, int
       ANO = IANO1;
       ANOF = IANO2;
     } else if (ANO_CAR[4] == '-') {
-      qw::escreve("");
-      qw::escreve("");
-      qw::pergunta(std::string(8, ' ') + "Série de anos pretendida? "_w);
-      if (!ANOS_TECLADOS(qw::le_linha(), ANO, &ANOF)) continue;
-      if (ANO < IANO1 || ANOF > IANO2 || ANO > IANO2 || ANOF < IANO1) continue;
+      SERIE_TECLADA(IANO1, IANO2, ANO, ANOF);
+      // A first year after the period could not be read from the series either. A last year before the
+      // first is no fault: the first year is computed alone.
+      if (ANO < IANO1 || ANOF > IANO2 || ANO > IANO2) continue;
     } else {
-      if (!ANOS_TECLADOS(ANO_CAR, ANO, nullptr) || ANO < IANO1 || ANO > IANO2) continue;
+      if (!ANOS_TECLADOS(ANO_CAR, ANO, nullptr)) {
+        qw::escreve("  Escreva o ano em algarismos (ex: " + ano4(IANO1) + ").");
+        continue;
+      }
+      if (ANO < IANO1 || ANO > IANO2) continue;
       ANOF = ANO;
       return;
     }
     do {
       M_MENU_REGA_CONST(ISEQUE_CONST);
     } while (ISEQUE_CONST != 1 && ISEQUE_CONST != 2);
-    if (ISEQUE_CONST == 1 || ANOF - ANO < MAX_ANOS_FREQUENCIA) return;
+    // The span of a long period may not fit 32 bits.
+    if (ISEQUE_CONST == 1 || int64_t{ANOF} - ANO < MAX_ANOS_FREQUENCIA) return;
     SALTA();
     qw::escreve(" Com os mesmos dados da rega todos os anos a série não pode ter mais de "_w +
                 std::to_string(MAX_ANOS_FREQUENCIA) + " anos");

@@ -15,6 +15,10 @@ std::string linha_decada(int32_t D, const TabelaDecadas& T, int32_t MESI, int32_
   return r;
 }
 
+// The year of the p-th year of a run from ANOI, added so that it never passes the run's last year, which
+// may be the largest one.
+int32_t ano(int32_t ANOI, int32_t p) { return ANOI + (p - 1); }
+
 }  // namespace
 
 void CRIA_FRQ(std::optional<FicheiroEscrita>& FRQ, const std::string& SAIDA) {
@@ -60,7 +64,7 @@ void ANALISE_FRQ(FicheiroEscrita& FRQ, const TabelaAnos& RMATR, int32_t IIA, int
       for (int m = 1; m <= 12; ++m) VOLUME(p) = VOLUME(p) + RMATR(p)(d, m);
     // The peak is the largest mean daily requirement of a decade, over the decade's days in that year.
     TabelaDecadas DIARIO = RMATR(p);
-    for (int R = 1; R <= 3; ++R) CONVERT_PRE(DIARIO, R, ANOI + p - 1, 3);
+    for (int R = 1; R <= 3; ++R) CONVERT_PRE(DIARIO, R, ano(ANOI, p), 3);
     CAUDAL_PONTA(p) = 0;
     for (int d = 1; d <= 3; ++d)
       for (int m = 1; m <= 12; ++m)
@@ -78,6 +82,6 @@ void ANALISE_FRQ(FicheiroEscrita& FRQ, const TabelaAnos& RMATR, int32_t IIA, int
     const float FREQ = (static_cast<float>(i) * 100) / static_cast<float>(n + 1);
     const float CAUDAL = CAUDAL_PONTA(i) * 0.115741f;
     FRQ.registo(fF(FREQ, 8, 1) + TAB + fF(CAUDAL, 8, 2) + TAB + fF(CAUDAL_PONTA(i), 8, 2) + TAB +
-                fI(ANOI + IPONTC(i) - 1, 4) + TAB + fF(VOLUME(i), 8, 2) + TAB + fI(ANOI + IPONTV(i) - 1, 4));
+                fI(ano(ANOI, IPONTC(i)), 4) + TAB + fF(VOLUME(i), 8, 2) + TAB + fI(ano(ANOI, IPONTV(i)), 4));
   }
 }

@@ -24,9 +24,8 @@ bool CABE_NA_TABELA(int32_t NCICLO, int32_t ND);
 // Why a season of NCICLO days and ND days of flooding do not fit, as a clause of a message.
 std::string EXCEDE_TABELA(int32_t NCICLO, int32_t ND);
 
-// LAMP(I, J): target ponding depth (m) of sub-area J on season day I. Day 201 is a spare day, always 0,
-// so that a rain surplus on day 200 reads tomorrow's target there.
-using TabelaLaminas = Tabela2<float, 201, 50>;
+// LAMP(I, J): target ponding depth (m) of sub-area J on season day I.
+using TabelaLaminas = Tabela2<float, 200, 50>;
 
 // One year: reads the crop file CULTURA (the whole code) for year ANO into C, asks the flooding
 // parameters into P when ILER is 1 (the plough depth LLAV1 and porosity POROS of the soil enter the

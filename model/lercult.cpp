@@ -52,6 +52,10 @@ void LERCULT(const std::string& CULTURA, int32_t ANO, CalendarioLaminas& C) {
     throw ErroFicheiro(nome, 0, "sementeira a " + data(D.DDF(1), D.MMF(1)) +
                                     ": o início da época, 5 dias antes, cai fora do ano "_w + std::to_string(ANO));
   DIADATA(NDIA1, ANO, C.DD, C.MM);
+  // No month follows December: a season that ends after it cannot be computed.
+  if (NJU(NFASES + 1) > DIAS_ANO)
+    throw ErroFicheiro(nome, 0, "o fim da rega (" + data(D.DDF(NFASES), D.MMF(NFASES)) +
+                                    ") cai depois de 31 de dezembro de " + std::to_string(ANO));
   if (NJU(NFASES + 1) < NJU(2))
     throw ErroFicheiro(nome, 0, "o fim da rega (" + data(D.DDF(NFASES), D.MMF(NFASES)) +
                                     ") vem antes da sementeira (" + data(D.DDF(1), D.MMF(1)) + ")");

@@ -24,7 +24,9 @@ struct CalendarioLaminas {
 };
 
 // Reads the crop file named from CULTURA (the whole code) and "CUL" and builds the schedule of year ANO
-// in C. Throws ErroFicheiro, naming the file, when it cannot be read or its contents are refused.
+// in C. Throws ErroFicheiro, naming the file, when it cannot be read or its contents are refused: a
+// season that does not lie within the year, an end of irrigation before the sowing, a date before the
+// start of the season.
 void LERCULT(const std::string& CULTURA, int32_t ANO, CalendarioLaminas& C);
 
 // Stable ascending bubble sort of the first N keys of X, with the same exchanges applied to A.

@@ -38,7 +38,7 @@ void ANOS(Calculo& C) {
   C.IIA = 0;
   C.FRQ_CRIADO = false;
   C.ANO_INICIAL = C.ANO;
-  do {
+  for (;;) {
     do {
       SALTA();
       C.ILER = C.ISEQUE_CONST != 2 || !C.FRQ_CRIADO ? 1 : 0;
@@ -51,8 +51,10 @@ void ANOS(Calculo& C) {
       CRIA_FRQ(C.RES.FRQ, C.COD.SAIDA);
     }
     BALANCO_ANO(C);
+    // Tested before the year moves on: the last year may be the largest one.
+    if (C.ISEQUE_CONST == 0 || C.ANO >= C.ANOF) return;
     C.ANO = C.ANO + 1;
-  } while (C.ISEQUE_CONST != 0 && C.ANO <= C.ANOF);
+  }
 }
 
 // The end of the run: the names of the result files, the frequency analysis of a run of kind 2, the

@@ -27,8 +27,12 @@ void LE_CABECALHO(SERIE& S) {
     throw ErroFicheiro(S.nome(), S.LINHA, "o número de anos da série é "_w + std::to_string(S.NUM_ANOS) +
                                               " e tem de ser pelo menos 1");
   S.IANOI = Livre(S).inteiro();
+  // Years are whole numbers of 32 bits: the last one must be one too.
+  const int64_t IANOF = int64_t{S.IANOI} + S.NUM_ANOS - 1;
+  if (IANOF > INT32_MAX)
+    throw ErroFicheiro(S.nome(), S.LINHA, "o último ano da série passa de "_w + std::to_string(INT32_MAX));
   S.F.recua();
-  S.IANOF = S.IANOI + S.NUM_ANOS - 1;
+  S.IANOF = static_cast<int32_t>(IANOF);
 }
 
 void PERIODO_COMUM(const SERIE& ET0, const SERIE& PRE, int32_t& IANO1, int32_t& IANO2) {

@@ -47,7 +47,7 @@ struct CasoBalanco {
       if (C.NJU(k) <= dia) l = C.LAMPED(k);
     return l;
   }
-  void corre() { BALANCO(ANO, C, P, LAMP, ETP, PRE, S, RU0, AREA, KCD, B); }
+  void corre() { BALANCO("c_CUL.txt", ANO, C, P, LAMP, ETP, PRE, S, RU0, AREA, KCD, B); }
 };
 
 // The soil of the worked seepage example (KV 0.001, KX 0.01, DEN 0.5, LA 0.5, COMPV 100, COTAV 0.5,

@@ -56,7 +56,7 @@ TEST(EntradasAno, YearsFromTheThirdOnOfBothSeries) {
   for (int ano = 2000; ano <= 2001; ++ano) {
     C->ETP.preenche(-1);
     C->PRE.preenche(-1);
-    C->LAMP(201, 50) = -1;
+    C->LAMP(200, 50) = -1;
     C->ANO = ano;
     ENTRADAS_ANO(*C);
     int a = ano - 1997;
@@ -74,7 +74,7 @@ TEST(EntradasAno, YearsFromTheThirdOnOfBothSeries) {
     EXPECT_EQ(C->LAMP(1, 1), 0.10f);
     EXPECT_EQ(C->LAMP(6, 1), 0.05f);
     EXPECT_EQ(C->LAMP(10, 5), 0.05f);
-    EXPECT_EQ(C->LAMP(201, 50), 0.0f);
+    EXPECT_EQ(C->LAMP(200, 50), 0.0f);
   }
   EXPECT_EQ(C->SERIE_PRE->CONTADOR, 4);
   EXPECT_EQ(C->SERIE_PRE->LINHA, 7);

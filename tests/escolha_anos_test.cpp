@@ -33,11 +33,12 @@ TEST(EscolhaAnos, AnswersToTheYearQuestion) {
       {{"type 1995-2000", "type 1996-1998", "click 4 10"}, 1996, 1998, 1},  // only the second answer counts
       {{"type 2008-20", "type 1995/2009", "click 6 8"}, 1995, 2009, 2},
       {{"type 1995-2000", "type 2000-1996", "click 4 10"}, 2000, 1996, 1},  // reversed: its first year alone
+      {{"type 1995-2000", "type 2000-1990", "click 4 10"}, 2000, 1990, 1},  // even when it ends before the period
       {{"type 1995-2000", "type 1990-1996", "type 1997"}, 1997, 1997, 0},   // begins before the period
       {{"type 1995-2000", "type 2001-2010", "type 1997"}, 1997, 1997, 0},   // ends after it
       {{"type 1995-2000", "type 2010-2012", "type 1997"}, 1997, 1997, 0},
       {{"type 1995-2000", "type 1990-1994", "type 1997"}, 1997, 1997, 0},
-      {{"type 1995-2000", "type 19x5-1997", "type 1997"}, 1997, 1997, 0},  // not years
+      {{"type 1995-2000", "type 19x5-1997", "type 1996-1997", "click 4 10"}, 1996, 1997, 1},  // not years: again
       {{"type 1995-2000", "type", "type 1997"}, 1997, 1997, 0},            // blank fields are 0
   };
   for (const auto& caso : casos) {
@@ -61,6 +62,17 @@ TEST(EscolhaAnos, QuestionLayoutAndItsRepetitionBelow) {
   EXPECT_EQ(e.linha(13), " Tem disponivel dados meteorológicos da série 2000-2001");
   EXPECT_EQ(e.linha(17), "                  =============================================> 2000");
   EXPECT_EQ(e.ANO, 2000);
+}
+
+TEST(EscolhaAnos, YearsThatAreNotNumbersAreRefusedWithTheReason) {
+  Escolha e({"type abcd", "expect 8 1   Escreva o ano em algarismos (ex: 1995).", "expect 11 2 Tem disponivel",
+             "type 1995-2000", "type 19x5-1997",
+             "expect 19 1         Escreva dois anos de 4 algarismos separados por um carácter (ex: 1995-2009).",
+             "expect 22 1         Série de anos pretendida? ", "type 1996-1997", "click 4 10"},
+            1995, 2009);
+  EXPECT_EQ(e.ANO, 1996);
+  EXPECT_EQ(e.ANOF, 1997);
+  EXPECT_TRUE(e.eventos_gastos());
 }
 
 TEST(EscolhaAnos, OneCommonYearAsksNothing) {

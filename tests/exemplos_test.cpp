@@ -54,7 +54,7 @@ TEST(Exemplos, OneYearOfTheSampleFilesGivesAPlausibleRequirement) {
   TABELA_LAMP(C, A.ND, LAMP);
   Tabela2<float, 12, 3> KCD;
   BalancoAno B;
-  BALANCO(ANO, C, A, LAMP, ETP, P, S, 50, 0.1f, KCD, B);
+  BALANCO("exemplo_CUL.txt", ANO, C, A, LAMP, ETP, P, S, 50, 0.1f, KCD, B);
   float total = 0;
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= 3; ++d) total += B.NDEC(d, m);

@@ -207,6 +207,12 @@ TEST(Lercult, RefusedCropFilesNameTheFileAndTheFault) {
          D.MMF(3) = 5;
        },
        nullptr, "a data de referência 3 ( 1/ 5) vem antes do início da época (10/ 5)"},
+      {"end of irrigation the day after 31 December",
+       [](DadosCultura& D) {
+         D.DDF(6) = 32;
+         D.MMF(6) = 12;
+       },
+       nullptr, "o fim da rega (32/12) cai depois de 31 de dezembro de 2001"},
       {"end of irrigation before the sowing",
        [](DadosCultura& D) {
          D.DDF(6) = 14;

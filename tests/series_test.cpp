@@ -40,6 +40,8 @@ TEST(Series, HeadersAndCommonPeriod) {
       {mensal(11, 1990), mensal(11, 2000), 1, 1, 2000, 2000},
       {"3 decades\n2   anos\n1998\n", "1,\n1\n1999 x\n", 3, 1, 1999, 1999},  // text after the value ignored
       {"3 2 1998\n1\n2005\n", "1\n1\n2005\n", 3, 1, 2005, 2005},         // a header on one line: type only
+      // The largest years that fit: every year from 1, and two years ending on the largest.
+      {"3\n2147483647\n1\n", "1\n2\n2147483646\n", 3, 1, 2147483646, 2147483647},
   };
   for (const auto& c : casos) {
     PastaTemporaria p;
@@ -69,6 +71,8 @@ TEST(Series, RefusedHeadersAndSeriesWithoutACommonYear) {
       {"1\n0\n1990\n", "Erro no ficheiro e_ET0.txt, linha 2: o número de anos da série é 0 e tem de ser pelo menos 1"},
       {"1\nx\n1990\n", "Erro no ficheiro e_ET0.txt, linha 2: esperava um número inteiro e encontrou \"x\""},
       {mensal(5, 1990), "Erro: as séries e_ET0.txt e p_pre.txt não têm nenhum ano em comum"},
+      {"1\n2147483647\n1990\n", "Erro no ficheiro e_ET0.txt, linha 3: o último ano da série passa de 2147483647"},
+      {"3\n2\n\n2147483647\n", "Erro no ficheiro e_ET0.txt, linha 4: o último ano da série passa de 2147483647"},
   };
   for (const auto& c : casos) {
     PastaTemporaria p;
