@@ -6,15 +6,17 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
+#include <cstdlib>
+#include <memory>
 
 #include "cp1252.h"
 #include "texto.h"
 
 bool diretoria_corrente(std::string& caminho) {
-  char buf[PATH_MAX];
-  if (!getcwd(buf, sizeof buf)) return false;
-  caminho = de_utf8(buf);
+  // No buffer of ours: a folder may lie deeper than PATH_MAX.
+  std::unique_ptr<char, decltype(&std::free)> c(getcwd(nullptr, 0), &std::free);
+  if (!c) return false;
+  caminho = de_utf8(c.get());
   return true;
 }
 

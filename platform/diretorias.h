@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// The process's current directory; false when it cannot be taken.
+// The process's current directory, whole at any depth; false when it cannot be taken.
 bool diretoria_corrente(std::string& caminho);
 // Makes the path (trailing blanks dropped) the current directory; false, nothing changed, when it cannot.
 bool muda_diretoria(const std::string& caminho);
