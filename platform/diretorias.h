@@ -10,6 +10,8 @@ bool diretoria_corrente(std::string& caminho);
 bool muda_diretoria(const std::string& caminho);
 // Whether a regular file of that name exists.
 bool existe(const std::string& nome);
-// Names in the current directory that match a wildcard pattern ("*", "?"), sorted by name;
-// hidden names (a leading ".") are not listed.
+// Whether a folder stands at that name (no file can be written there).
+bool existe_pasta(const std::string& nome);
+// Regular files in the current directory whose names match a wildcard pattern ("*", "?"), sorted by
+// name; hidden names (a leading ".") are not listed.
 std::vector<std::string> lista(const std::string& padrao);
