@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "codigo.h"
 #include "cp1252.h"
 #include "diretorias.h"
 #include "ficheiro_cultura.h"
@@ -123,11 +124,8 @@ bool codigo(std::string& CODIGO, std::string& nome) {
   for (;;) {
     SALTA();
     qw::escreve("");
-    qw::pergunta(brancos(3) + "Código do ficheiro de cultura? "_w);
-    CODIGO = fixo(qw::le_linha(), 40);
+    CODIGO = PEDE_CODIGO(brancos(3) + "Código do ficheiro de cultura? "_w, 40, "CUL");
     if (apara(CODIGO) == "0") return false;
-    // A code with "/" would name a file outside the data folder.
-    if (CODIGO.find('/') != std::string::npos) continue;
     LIMPAM(nome, CODIGO, "CUL");
     nome = apara(nome);
     if (!existe(nome)) return true;

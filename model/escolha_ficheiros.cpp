@@ -1,5 +1,6 @@
 #include "escolha_ficheiros.h"
 
+#include "codigo.h"
 #include "diretorias.h"
 #include "respostas.h"
 #include "rotinas_minhas.h"
@@ -85,12 +86,8 @@ bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR) {
     RESUMO("ficheiro da evapotranspiração => "_w, COD.ET0);
     RESUMO("ficheiro do solo ==============> ", COD.SOLO);
     RESUMO("ficheiro da cultura ===========> ", COD.CULTURA);
-    // A code holding "/" would put the result files outside the data folder: it is asked again.
-    do {
-      qw::escreve("");
-      qw::pergunta(BRANCOS_8 + "Código para o ficheiro de saída?  "_w);
-      COD.SAIDA = fixo(qw::le_linha(), 98);
-    } while (COD.SAIDA.find('/') != std::string::npos);
+    qw::escreve("");
+    COD.SAIDA = PEDE_CODIGO(BRANCOS_8 + "Código para o ficheiro de saída?  "_w, 98);
     qw::escreve("");
     qw::escreve("");
   } while (!CORRETOS());

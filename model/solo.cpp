@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "codigo.h"
 #include "diretorias.h"
 #include "ficheiro_solo.h"
 #include "respostas.h"
@@ -46,7 +47,6 @@ void DESCRICAO() {
 }
 
 // Step 2: the code, asked again while the user wants another for an existing file; false for "0".
-// A code holding "/" would name a file outside the data folder: it is asked again.
 bool CODIGO_SOLO(std::string& CODIGO) {
   for (;;) {
     SALTA();
@@ -54,10 +54,8 @@ bool CODIGO_SOLO(std::string& CODIGO) {
     qw::escreve("");
     qw::escreve(brancos(14) + "Introdução dos dados"_w);
     qw::escreve("");
-    qw::pergunta("   Código do ficheiro? "_w);
-    CODIGO = fixo(qw::le_linha(), 50);
+    CODIGO = PEDE_CODIGO("   Código do ficheiro? "_w, 50, "FRT");
     if (apara(CODIGO) == "0") return false;
-    if (CODIGO.find('/') != std::string::npos) continue;
     if (!existe(apara(nome_frt(CODIGO)))) return true;
     qw::escreve("");
     qw::escreve("    Já existe um ficheiro com este código."_w);

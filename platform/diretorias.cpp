@@ -6,15 +6,27 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
+#include <cstdlib>
+#include <memory>
 
 #include "cp1252.h"
 #include "texto.h"
 
+namespace {
+
+// What stands at a name given in UTF-8 (its stat mode); 0 when nothing does.
+mode_t modo(const std::string& nome_utf8) {
+  struct stat st;
+  return stat(nome_utf8.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+
+}  // namespace
+
 bool diretoria_corrente(std::string& caminho) {
-  char buf[PATH_MAX];
-  if (!getcwd(buf, sizeof buf)) return false;
-  caminho = de_utf8(buf);
+  // No buffer of ours: a folder may lie deeper than PATH_MAX.
+  std::unique_ptr<char, decltype(&std::free)> c(getcwd(nullptr, 0), &std::free);
+  if (!c) return false;
+  caminho = de_utf8(c.get());
   return true;
 }
 
@@ -23,10 +35,9 @@ bool muda_diretoria(const std::string& caminho) {
   return !c.empty() && chdir(para_utf8(c).c_str()) == 0;
 }
 
-bool existe(const std::string& nome) {
-  struct stat st;
-  return stat(para_utf8(nome).c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
+bool existe(const std::string& nome) { return S_ISREG(modo(para_utf8(nome))); }
+
+bool existe_pasta(const std::string& nome) { return S_ISDIR(modo(para_utf8(nome))); }
 
 std::vector<std::string> lista(const std::string& padrao) {
   std::vector<std::string> nomes;
@@ -34,7 +45,8 @@ std::vector<std::string> lista(const std::string& padrao) {
   if (!d) return nomes;
   std::string p = para_utf8(padrao);
   while (dirent* e = readdir(d))
-    if (fnmatch(p.c_str(), e->d_name, FNM_PERIOD) == 0) nomes.push_back(de_utf8(e->d_name));
+    if (fnmatch(p.c_str(), e->d_name, FNM_PERIOD) == 0 && S_ISREG(modo(e->d_name)))
+      nomes.push_back(de_utf8(e->d_name));
   closedir(d);
   std::sort(nomes.begin(), nomes.end());
   return nomes;

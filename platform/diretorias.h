@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
-// The process's current directory; false when it cannot be taken.
+// The process's current directory, whole at any depth; false when it cannot be taken.
 bool diretoria_corrente(std::string& caminho);
 // Makes the path (trailing blanks dropped) the current directory; false, nothing changed, when it cannot.
 bool muda_diretoria(const std::string& caminho);
 // Whether a regular file of that name exists.
 bool existe(const std::string& nome);
-// Names in the current directory that match a wildcard pattern ("*", "?"), sorted by name;
-// hidden names (a leading ".") are not listed.
+// Whether a folder stands at that name (no file can be written there).
+bool existe_pasta(const std::string& nome);
+// Regular files in the current directory whose names match a wildcard pattern ("*", "?"), sorted by
+// name; hidden names (a leading ".") are not listed.
 std::vector<std::string> lista(const std::string& padrao);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 
 #include "diretorias.h"
@@ -18,12 +19,24 @@ std::string PASTA(const std::string& DIRET) {
   return L < 3 ? "" : DIRET.substr(2, L - 2);
 }
 
-void DIRETORIA_CORRENTE(std::string& DIRET0) {
-  std::string c;
-  if (diretoria_corrente(c) && c.size() <= TAM_DIRET) DIRET0 = fixo(c, TAM_DIRET);
+std::string VISIVEL(const std::string& caminho, int linha, int coluna, int ultima) {
+  const size_t lugar = (ultima - linha + 1) * Grelha::COLUNAS - (coluna - 1);
+  if (caminho.size() <= lugar) return caminho;
+  return "..." + caminho.substr(caminho.size() - (lugar - 3));
 }
 
-std::string FICHDIR(const std::string& DIRET0) { return apara(DIRET0) + "/diretoria.dat"; }
+std::string PASTA_FIXA(const std::string& caminho) {
+  return fixo(caminho, std::max<size_t>(TAM_DIRET, ultimo(caminho)));
+}
+
+void DIRETORIA_CORRENTE(std::string& DIRET0) {
+  std::string c;
+  DIRET0 = PASTA_FIXA(diretoria_corrente(c) ? c : "");
+}
+
+std::string FICHDIR(const std::string& DIRET0) {
+  return ultimo(DIRET0) == 0 ? "" : apara(DIRET0) + "/diretoria.dat";
+}
 
 bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
   if (!existe(FICHDIR)) return false;
@@ -31,7 +44,7 @@ bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
     FicheiroLeitura f(FICHDIR);
     std::string r = f.registo("a pasta dos dados");
     if (ultimo(r) == 0) return false;
-    DIRET = fixo(r, TAM_DIRET);
+    DIRET = PASTA_FIXA(r);
     return true;
   } catch (const ErroFicheiro&) {
     return false;
@@ -45,9 +58,10 @@ void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF) {
 }
 
 bool ALTERA_DIR(const std::string& DIRET, const std::string& DIRET0) {
+  if (FICHDIR(DIRET0).empty()) return false;
   try {
     FicheiroEscrita f(FICHDIR(DIRET0));
-    f.registo(fixo(DIRET, TAM_DIRET));
+    f.registo(PASTA_FIXA(DIRET));
     f.registo(fI(0, 5) + "\t" + fI(0, 5));
     f.conclui();
     return true;
@@ -71,7 +85,7 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
   qw::fq_settextposition(8, 25);
   qw::fq_outtext(unidade.empty() ? "" : unidade.substr(0, 1) + " ");
   qw::fq_settextposition(10, 25);
-  qw::fq_outtext(fixo(DIRET, TAM_DIRET).substr(unidade.size()));
+  qw::fq_outtext(VISIVEL(PASTA_FIXA(DIRET).substr(unidade.size()), 10, 25, 14));
   qw::settextcolorrgb(antes);
   for (;;) {
     qw::fq_settextposition(15, 4);
@@ -91,7 +105,8 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
   }
   if (!ALTERA_DIR(DIRET, DIRET0)) {
     qw::fq_settextposition(18, 4);
-    qw::fq_outtext("Não foi possível guardar a escolha em "_w + FICHDIR(DIRET0));
+    const std::string nome = FICHDIR(DIRET0).empty() ? "diretoria.dat" : FICHDIR(DIRET0);
+    qw::fq_outtext("Não foi possível guardar a escolha em "_w + VISIVEL(nome, 18, 42, 28));
     ENTER();
   }
 }

@@ -38,13 +38,16 @@ void M_MENU_REGA_ALAGA(int& IOPT);
 // Whether the irrigation data vary from year to year (1) or stay the same (2).
 void M_MENU_REGA_CONST(int& IOPT);
 
-// Folder paths are 264 characters, blank-padded.
+// Folder paths are blank-padded to 264 characters.
 constexpr size_t TAM_DIRET = 264;
-// The current directory into DIRET0; the previous value is kept when it cannot be taken whole.
+// A path as the folders keep it: padded to 264 characters, and whole when it is longer.
+std::string PASTA_FIXA(const std::string& caminho);
+// The current directory into DIRET0; blanks when it cannot be taken (a folder that was removed).
 void DIRETORIA_CORRENTE(std::string& DIRET0);
-// The settings file of a start folder: DIRET0 without its trailing blanks, then "/diretoria.dat".
+// The settings file of a start folder: DIRET0 without its trailing blanks, then "/diretoria.dat";
+// empty for a blank DIRET0, which names no folder.
 std::string FICHDIR(const std::string& DIRET0);
-// Record 1 of the settings file into DIRET; false when the file is absent, unreadable or its
+// Record 1 of the settings file, whole, into DIRET; false when the file is absent, unreadable or its
 // first record is empty.
 bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET);
 // Reload of the data folder (before the initial menu when IDEF is 0): sets DIRET0, DIRET, the
@@ -58,6 +61,9 @@ bool ALTERA_DIR(const std::string& DIRET, const std::string& DIRET0);
 // a colon has no drive, and all of it is the folder.
 std::string UNIDADE(const std::string& DIRET);
 std::string PASTA(const std::string& DIRET);
+// What of a path fits on the screen from a row and column to the end of row ultima: all of it, or
+// "..." and its end.
+std::string VISIVEL(const std::string& caminho, int linha, int coluna, int ultima);
 
 // Data-file name: the code without its trailing blanks, "_", the type and ".txt", padded to tamanho.
 void LIMPAM(std::string& nome, const std::string& CODIGO, const std::string& tipo, size_t tamanho = 110);

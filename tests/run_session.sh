@@ -5,6 +5,7 @@
 #   esperado/  files the run must leave in the start folder, compared byte for byte
 #   estado     the exit status expected (0 when absent)
 #   check.sh   further checks, run in the start folder after the run
+#   partida    a path below the start folder (made first) where the program is run instead
 # "@PASTA@" in the script and in inicio/ text files stands for the start folder's path.
 set -u
 prog=$1
@@ -18,7 +19,12 @@ if [ -d "$dir/inicio" ]; then
   grep -rl '@PASTA@' "$pasta" 2>/dev/null | while read -r f; do sed -i "s|@PASTA@|$pasta|g" "$f"; done
 fi
 sed "s|@PASTA@|$pasta|g" "$dir/script.txt" > "$work/script.txt"
-(cd "$pasta" && "$prog" --script "$work/script.txt" --screens "$work/ecras.txt") 2> "$work/erros.txt"
+corre="$pasta"
+if [ -f "$dir/partida" ]; then
+  corre="$pasta/$(cat "$dir/partida")"
+  mkdir -p "$corre"
+fi
+(cd "$corre" && "$prog" --script "$work/script.txt" --screens "$work/ecras.txt") 2> "$work/erros.txt"
 estado=$?
 esperado=0
 [ -f "$dir/estado" ] && esperado=$(cat "$dir/estado")
