@@ -7,6 +7,7 @@
 #include "consola_script.h"
 #include "consola_terminal.h"
 #include "paludex.h"
+#include "temporarios.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  trata_sinais_de_fim(sai_sem_temporarios);
   try {
     ConsolaScript c(linhas, args.size() == 4 ? static_cast<std::ostream&>(ecras) : std::cout);
     return corre(c);

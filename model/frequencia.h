@@ -29,5 +29,6 @@ void DECADA_FRQ(FicheiroEscrita& FRQ, int32_t D, const TabelaDecadas& NDEC, int3
 // End of the run, over the IIA years stored from the first year ANOI on: the mean year (in the report
 // months MESI to MESF of the last year), then the analysis rows, the i-th smallest peak (as mm/day and
 // as a continuous flow in l/s/ha) beside the i-th smallest annual requirement, each with its year.
+// Throws ErroFicheiro naming the year whose values make a sum of the analysis infinite.
 void ANALISE_FRQ(FicheiroEscrita& FRQ, const TabelaAnos& RMATR, int32_t IIA, int32_t ANOI, int32_t MESI,
                  int32_t MESF);

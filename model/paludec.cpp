@@ -1,6 +1,7 @@
 #include "paludec.h"
 
 #include <memory>
+#include <vector>
 
 #include "calculo.h"
 #include "entradas_ano.h"
@@ -57,20 +58,20 @@ void ANOS(Calculo& C) {
   }
 }
 
-// The end of the run: the names of the result files, the frequency analysis of a run of kind 2, the
-// result files put in place together, and the pause.
+// The end of the run: the closing lines of the reports and the frequency analysis of a run of kind 2,
+// the result files put in place together, then their names and the pause.
 void FIM(Calculo& C) {
   FECHO_RELATORIOS(C);
+  if (C.ISEQUE_CONST == 2) ANALISE_FREQUENCIAL(C);
+  std::vector<FicheiroEscrita*> resultados = {&*C.RES.NRG};
+  if (C.RES.FRQ) resultados.push_back(&*C.RES.FRQ);
+  resultados.push_back(&*C.RES.BAL);
+  conclui_juntos(resultados);
   SALTA();
   NOME_RESULTADO(3, "Necessidades de rega no ficheiro de nome:", *C.RES.NRG);
   NOME_RESULTADO(2, "Componentes do balanço hidrico no ficheiro de nome:"_w, *C.RES.BAL);
-  if (C.ISEQUE_CONST == 2) {
+  if (C.ISEQUE_CONST == 2)
     NOME_RESULTADO(2, "Ficheiro com a análise frequencial (TANQUO) de nome:"_w, *C.RES.FRQ);
-    ANALISE_FREQUENCIAL(C);
-  }
-  C.RES.NRG->conclui();
-  if (C.RES.FRQ) C.RES.FRQ->conclui();
-  C.RES.BAL->conclui();
   qw::escreve("");
   qw::escreve("");
   qw::escreve(BRANCOS_3 + "Pressione uma tecla para continuar");

@@ -1,5 +1,7 @@
 #include "relatorios.h"
 
+#include <cmath>
+
 #include "consola.h"
 #include "meses.h"
 #include "texto.h"
@@ -26,20 +28,20 @@ std::string linha(const std::string& rotulo, const TabelaMeses& V, int32_t MESI,
 
 std::string rotulo_decada(int D) { return " " + std::to_string(D) + "dec.  "; }
 
+// The month's sum of the three decades, starting from 0.
+float mensal(const TabelaDecadas& T, int m) { return ((0 + T(1, m)) + T(2, m)) + T(3, m); }
+
 TabelaMeses decada(const TabelaDecadas& T, int D) {
   TabelaMeses V;
   for (int m = 1; m <= 12; ++m) V(m) = T(D, m);
   return V;
 }
 
-// The three decade rows and the monthly row, whose sums start from 0 for every month.
+// The three decade rows and the monthly row.
 void tabela_balanco(FicheiroEscrita& BAL, const std::string& titulo, const TabelaDecadas& T, int32_t MESI,
                     int32_t MESF) {
   TabelaMeses MENSAL;
-  for (int m = 1; m <= 12; ++m) {
-    MENSAL(m) = 0;
-    for (int d = 1; d <= 3; ++d) MENSAL(m) = MENSAL(m) + T(d, m);
-  }
+  for (int m = 1; m <= 12; ++m) MENSAL(m) = mensal(T, m);
   BAL.registo("");
   BAL.registo(std::string(20, ' ') + titulo);
   BAL.registo(cabecalho(MESI, MESF));
@@ -65,9 +67,24 @@ void ANO_NRG(FicheiroEscrita& NRG, int32_t ANO) {
   NRG.registo(linha_ano(ANO));
 }
 
+void FINITO(float valor, int32_t ANO) {
+  if (!std::isfinite(valor))
+    throw ErroFicheiro("", 0,
+                       "o cálculo do ano "_w + std::to_string(ANO) +
+                           " dá valores infinitos ou indefinidos (verifique os dados)"_w);
+}
+
 void FIM_ANO(FicheiroEscrita& NRG, FicheiroEscrita& BAL, BalancoAno& B, float EA, int32_t ANO, FicheiroEscrita* FRQ,
              TabelaAnos& RMATR, int32_t IIA) {
   const int32_t MESI = B.MESI, MESF = B.MESF;
+  for (int d = 1; d <= 3; ++d)
+    for (int m = 1; m <= 12; ++m) B.NDEC(d, m) = B.NDEC(d, m) / (1 - EA / 100);
+  // The year's values are complete: none may reach the files as inf or nan.
+  for (const TabelaDecadas* T : {&B.NDEC, &B.PVD, &B.ESUPD, &B.PD, &B.ETD})
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= 3; ++d) FINITO((*T)(d, m), ANO);
+      FINITO(mensal(*T, m), ANO);
+    }
   if (FRQ) ANO_FRQ(*FRQ, IIA, ANO, MESI, MESF);
   BAL.registo("");
   BAL.registo("");
@@ -80,13 +97,12 @@ void FIM_ANO(FicheiroEscrita& NRG, FicheiroEscrita& BAL, BalancoAno& B, float EA
 
   NRG.registo("");
   for (int d = 1; d <= 3; ++d) {
-    for (int m = 1; m <= 12; ++m) B.NDEC(d, m) = B.NDEC(d, m) / (1 - EA / 100);
     if (d == 1) NRG.registo(cabecalho(MESI, MESF));
     NRG.registo(linha(rotulo_decada(d), decada(B.NDEC, d), MESI, MESF));
     if (FRQ) DECADA_FRQ(*FRQ, d, B.NDEC, MESI, MESF, RMATR, IIA);
   }
   TabelaMeses SOM;
-  for (int m = 1; m <= 12; ++m) SOM(m) = ((0 + B.NDEC(1, m)) + B.NDEC(2, m)) + B.NDEC(3, m);
+  for (int m = 1; m <= 12; ++m) SOM(m) = mensal(B.NDEC, m);
   qw::escreve("");
   NRG.registo(linha(" Mensal ", SOM, MESI, MESF));
 }

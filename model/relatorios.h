@@ -19,12 +19,16 @@ void ABRE_RELATORIOS(FicheiroEscrita& NRG, FicheiroEscrita& BAL, const std::stri
 // year line of the requirement report.
 void ANO_NRG(FicheiroEscrita& NRG, int32_t ANO);
 
-// Year end, after the daily balance B of year ANO: the water-balance report's block, NDEC made gross
-// (divided by 1 - EA/100) and the requirement report's block. FRQ is the frequency file in a run of
-// kind 2 (nullptr otherwise): it receives the year's header and rows, and RMATR(IIA) the gross values.
-// One empty line goes to the screen.
+// Year end, after the daily balance B of year ANO: NDEC made gross (divided by 1 - EA/100), the
+// water-balance report's block and the requirement report's block. FRQ is the frequency file in a run
+// of kind 2 (nullptr otherwise): it receives the year's header and rows, and RMATR(IIA) the gross values.
+// One empty line goes to the screen. Throws ErroFicheiro naming the year, before writing anything, when a
+// value of the blocks or a monthly sum is not finite.
 void FIM_ANO(FicheiroEscrita& NRG, FicheiroEscrita& BAL, BalancoAno& B, float EA, int32_t ANO, FicheiroEscrita* FRQ,
              TabelaAnos& RMATR, int32_t IIA);
+
+// Throws ErroFicheiro naming the year ANO when a value computed for the result files is not finite.
+void FINITO(float valor, int32_t ANO);
 
 // After the last year: the closing lines of both reports.
 void FECHA_RELATORIOS(FicheiroEscrita& NRG, FicheiroEscrita& BAL);

@@ -1,7 +1,6 @@
 #include "consola_terminal.h"
 
 #include <langinfo.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "caixa_fim.h"
 #include "cores_terminal.h"
 #include "cp1252.h"
+#include "temporarios.h"
 #include "texto.h"
 
 // The wide-character calls, and functions instead of macros (the macros clear() and erase() break std::map).
@@ -35,6 +35,7 @@ void restaura() {
 }
 
 extern "C" void sai_por_sinal(int sinal) {
+  apaga_temporarios();
   endwin();
   _exit(128 + sinal);
 }
@@ -49,10 +50,7 @@ void instala_restauro() {
     restaura();
     terminate_anterior ? terminate_anterior() : std::abort();
   });
-  struct sigaction sa {};
-  sa.sa_handler = sai_por_sinal;
-  sigemptyset(&sa.sa_mask);
-  for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaction(s, &sa, nullptr);
+  trata_sinais_de_fim(sai_por_sinal);
 }
 
 // 0..255 to the 0..1000 of curses, rounded up so that the terminal's conversion back gives the same value.

@@ -108,8 +108,9 @@ std::string fA(const std::string& texto, int w);
 // A real as a free-form value: the shortest text with a decimal point that reads back to the same value.
 std::string livre(float valor);
 
-// A text file written anew: records go to a hidden temporary file in the same folder, which conclui()
-// renames over the file; a file never concluded is removed, and the old one stays as it was.
+// A text file written anew: records go to a hidden temporary file in the same folder, renamed over the
+// file once closed and checked; a file never put in place is removed, and the old one stays as it was.
+// The temporary file is noted, so that a signal that ends the program removes it too.
 class FicheiroEscrita {
  public:
   // Throws ErroFicheiro when the temporary file cannot be created.
@@ -118,12 +119,24 @@ class FicheiroEscrita {
   FicheiroEscrita(const FicheiroEscrita&) = delete;
   FicheiroEscrita& operator=(const FicheiroEscrita&) = delete;
   void registo(const std::string& texto);
-  // Closes and puts the file in place; throws ErroFicheiro when that fails.
+  // Puts this file alone in place, as conclui_juntos does.
   void conclui();
   const std::string& nome() const { return nome_; }
 
  private:
+  friend void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);
+  // Closes the temporary file and checks that it was written whole and that it can replace what stands
+  // at the name (a folder cannot be replaced); throws ErroFicheiro otherwise.
+  void fecha();
+  // Renames it over the file; throws ErroFicheiro when that fails.
+  void poe_no_lugar();
   std::string nome_, temporario_;
+  int nota_ = 0;
   std::ofstream f_;
   bool concluido_ = false;
 };
+
+// Puts files in place as one set: every one is closed and checked before any is renamed, then they are
+// renamed one right after another while the signals that end the program wait. Throws ErroFicheiro
+// naming the file that cannot be written; when a check fails, none is renamed.
+void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);

@@ -110,4 +110,26 @@ TEST(Frequencia, AnalysisRows) {
   EXPECT_EQ(linhas.back(), "    90.9\t    1.16\t   10.00\t1981\t  110.00\t1981");
 }
 
+TEST(Frequencia, ASumPastTheLargestFloatNamesTheYearThatMadeIt) {
+  TabelaDecadas dois_meses = decada(1, 5, 2e38f);
+  dois_meses(1, 6) = 2e38f;
+  const struct {
+    std::vector<TabelaDecadas> anos;
+    const char* ano;
+  } casos[] = {
+      {{decada(1, 5, 1), dois_meses}, "1991"},                     // the year's annual requirement
+      {{decada(1, 5, 2e38f), decada(1, 5, 2e38f)}, "1991"},        // the sum for the mean year
+      {{decada(1, 5, 2e38f), decada(1, 6, 2e38f)}, nullptr},      // each sum fits
+  };
+  for (const auto& c : casos) {
+    try {
+      analise(1990, c.anos);
+      EXPECT_EQ(c.ano, nullptr);
+    } catch (const ErroFicheiro& e) {
+      ASSERT_NE(c.ano, nullptr);
+      EXPECT_NE(e.problema.find(std::string("ano ") + c.ano), std::string::npos) << e.problema;
+    }
+  }
+}
+
 }  // namespace

@@ -2,6 +2,11 @@
 #include "registos.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <optional>
 
 #include "cp1252.h"
 #include "pasta_temporaria.h"
@@ -211,6 +216,53 @@ TEST_F(FicheiroTest, WritesCrLfAndReplacesWholeOrNotAtAll) {
   EXPECT_EQ(r.registo("um"), "um");
   EXPECT_EQ(r.registo("vazio"), "");
   EXPECT_THROW(r.registo("mais"), ErroFicheiro);
+}
+
+// While it lives, no file of the process may grow past 50 bytes: a write fails as on a full disk.
+struct DiscoCheio {
+  rlimit antes;
+  DiscoCheio() {
+    getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit cheio = antes;
+    cheio.rlim_cur = 50;
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &cheio);
+  }
+  ~DiscoCheio() {
+    setrlimit(RLIMIT_FSIZE, &antes);
+    signal(SIGXFSZ, SIG_DFL);
+  }
+};
+
+// Two files of which the second cannot be put in place (a folder at its name, or a write that fails as it
+// is flushed): the first is not renamed either, and no temporary file is left.
+TEST(Escrita, ASetIsPutInPlaceWholeOrNotAtAll) {
+  for (bool pasta_no_nome : {true, false}) {
+    PastaTemporaria pasta;
+    grava("a_NRG.txt", "antigo");
+    if (pasta_no_nome)
+      EXPECT_EQ(mkdir("b_BAL.txt", 0755), 0);
+    else
+      grava("b_BAL.txt", "antigo");
+    {
+      FicheiroEscrita a("a_NRG.txt"), b("b_BAL.txt");
+      a.registo("novo");
+      b.registo(std::string(200, 'x'));
+      std::optional<DiscoCheio> cheio;
+      if (!pasta_no_nome) cheio.emplace();
+      try {
+        conclui_juntos({&a, &b});
+        ADD_FAILURE() << "put in place";
+      } catch (const ErroFicheiro& e) {
+        EXPECT_EQ(e.ficheiro, "b_BAL.txt");
+      }
+    }
+    EXPECT_EQ(le("a_NRG.txt"), "antigo") << pasta_no_nome;
+    if (!pasta_no_nome) {
+      EXPECT_EQ(le("b_BAL.txt"), "antigo");
+    }
+    EXPECT_EQ(std::system("test -z \"$(ls -A | grep tmp)\""), 0) << pasta_no_nome;
+  }
 }
 
 TEST_F(FicheiroTest, AccentedTextsRoundTripAsWindows1252) {

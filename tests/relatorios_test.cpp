@@ -2,6 +2,7 @@
 // gross requirement, values too wide, a series of years and the codes line.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "caso_balanco.h"
@@ -124,6 +125,36 @@ TEST_F(Relatorios, SeriesOfThreeYears) {
   EXPECT_EQ(NRG.back(), " " + std::string(83, '-'));
   EXPECT_EQ(BAL.back(), " " + std::string(70, '-'));
   EXPECT_EQ(consola.grelha().linha(), 4) << "one empty line on the screen a year";
+}
+
+TEST_F(Relatorios, AYearWhoseValuesAreNotFiniteStopsBeforeItsBlocks) {
+  struct Caso {
+    const char* como;
+    TabelaDecadas BalancoAno::*T;
+    float d1, d2, EA;
+  } casos[] = {
+      {"an infinite decade", &BalancoAno::ETD, INFINITY, 0, 10},
+      {"nan", &BalancoAno::PVD, NAN, 0, 10},
+      {"a monthly sum past the largest float", &BalancoAno::ESUPD, 2e38f, 2e38f, 10},
+      {"a gross requirement past it", &BalancoAno::NDEC, 3e38f, 0, 50},
+  };
+  abre();
+  for (const Caso& c : casos) {
+    BalancoAno B;
+    B.MESI = B.MESF = 7;
+    (B.*c.T)(1, 7) = c.d1;
+    (B.*c.T)(2, 7) = c.d2;
+    try {
+      FIM_ANO(R.NRG, R.BAL, B, c.EA, 2003, nullptr, RMATR, 0);
+      ADD_FAILURE() << c.como;
+    } catch (const ErroFicheiro& e) {
+      EXPECT_EQ(e.mensagem(), "Erro: o cálculo do ano 2003 dá valores infinitos ou indefinidos (verifique os dados)"_w)
+          << c.como;
+    }
+  }
+  R.conclui();
+  EXPECT_EQ(registos("x_BAL.txt").size(), 1u) << "the title alone";
+  EXPECT_EQ(registos("x_NRG.txt").size(), 5u) << "the creation lines alone";
 }
 
 TEST_F(Relatorios, CodesLineShowsTenCharactersOfEachCode) {

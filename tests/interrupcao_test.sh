@@ -1,0 +1,98 @@
+#!/bin/sh
+# A program ended by a signal while option 3 holds its result files open leaves no temporary file and the
+# earlier result files as they were: Ctrl-C and SIGHUP in the terminal (exit status 128 + the signal, the
+# terminal restored), and SIGTERM in script mode.  Usage: interrupcao_test.sh PROGRAM
+set -u
+. "$(dirname "$0")/tmux_comum.sh"
+exemplos=$(cd "$(dirname "$0")/../examples" && pwd)
+
+# The sample data and the earlier results of the code c in folder $1.
+prepara() {
+  cp "$exemplos"/exemplo_*.txt "$1"
+  printf 'necessidades anteriores\r\n' >"$1/c_NRG.txt"
+  printf 'balanço anterior\r\n' >"$1/c_BAL.txt"
+}
+
+# Waits at most 10 s for the two temporary result files in folder $1; the program's id, from their names,
+# is left in $id.
+espera_temporarios() {
+  for _ in $(seq 100); do
+    [ "$(ls -A "$1" | grep -c '^\.c_\(NRG\|BAL\)\.txt\.[0-9]*\.tmp$')" = 2 ] && break
+    sleep 0.1
+  done
+  id=$(ls -A "$1" | sed -n 's/^\.c_NRG\.txt\.\([0-9]*\)\.tmp$/\1/p')
+  [ -n "$id" ] || falha "a corrida não abriu os ficheiros de resultados"
+}
+
+# Folder $1 holds no temporary file and the earlier results unchanged.
+confere() {
+  [ -z "$(ls -A "$1" | grep 'tmp')" ] || falha "$2: ficou um ficheiro temporário: $(ls -A "$1" | tr '\n' ' ')"
+  [ "$(cat "$1/c_NRG.txt")" = "$(printf 'necessidades anteriores\r')" ] || falha "$2: c_NRG.txt mudou"
+  [ "$(cat "$1/c_BAL.txt")" = "$(printf 'balanço anterior\r')" ] || falha "$2: c_BAL.txt mudou"
+}
+
+# Option 3 up to the year question, with the sample files and the output code c.
+ate_aos_anos() {
+  espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
+  clique 13 40
+  espera_texto "*pre.txt"
+  clique 4 1
+  clique 7 24
+  for tipo in ET0 FRT CUL; do
+    espera_texto "*$tipo.txt"
+    clique 7 24
+  done
+  espera_texto "Código para o ficheiro de saída?"
+  tm send-keys -t teste c Enter s Enter
+  espera_texto "Tem disponivel dados meteorológicos da série 1990-2009"
+}
+
+# Option 3 in the terminal, stopped at the year question by $1 ("C-c" typed, or a signal sent to the
+# program), must end with exit status $2. As arranca, under a shell that outlives the Ctrl-C to write the
+# program's exit status, in a pane kept after its end to show how the terminal was left.
+interrompe() {
+  rm -f "$pasta/estado"
+  tm -f /dev/null new-session -d -s teste -x 110 -y 35 -c "$pasta" \
+    env TERM=xterm-256color sh -c 'trap : INT; "$1"; echo $? > estado' sh "$programa" || falha "o tmux não arrancou"
+  ficheiro_socket=$(tm display -p '#{socket_path}')
+  tm set-window-option -t teste remain-on-exit on >/dev/null
+  ate_aos_anos
+  espera_temporarios "$pasta"
+  modos='#{alternate_on}#{keypad_flag}#{mouse_any_flag}#{mouse_button_flag}#{mouse_sgr_flag}'
+  [ "$(tm display -p -t teste "$modos" | cut -c1-2)" = 11 ] || falha "o terminal não está no modo do programa"
+  if [ "$1" = C-c ]; then tm send-keys -t teste C-c; else kill "-$1" "$id"; fi
+  for _ in $(seq 100); do
+    [ -s "$pasta/estado" ] && break
+    sleep 0.1
+  done
+  [ "$(cat "$pasta/estado" 2>/dev/null)" = "$2" ] || falha "$1: estado de saída $(cat "$pasta/estado" 2>/dev/null)"
+  confere "$pasta" "$1"
+  # The terminal is back as it was: off the alternate screen, the keypad in normal mode, no mouse reporting.
+  [ "$(tm display -p -t teste "$modos")" = 00000 ] || falha "$1: o terminal não foi restaurado"
+  tm kill-session -t teste
+}
+
+prepara "$pasta"
+interrompe C-c 130
+interrompe HUP 129
+
+# Script mode, held at the year question by a screens file that nobody reads: SIGTERM.
+mkdir "$pasta/script"
+prepara "$pasta/script"
+{
+  printf 'click 13 40\nclick 4 1\nclick 7 24\nclick 7 24\nclick 7 24\nclick 7 24\ntype c\ntype s\n'
+  for _ in $(seq 2000); do echo show; done
+} >"$pasta/eventos.txt"
+mkfifo "$pasta/ecras"
+exec 3<>"$pasta/ecras"
+(cd "$pasta/script" && exec "$programa" --script "$pasta/eventos.txt" --screens "$pasta/ecras") &
+programa_id=$!
+espera_temporarios "$pasta/script"
+[ "$id" = "$programa_id" ] || falha "SIGTERM: os temporários não são do programa"
+kill -TERM "$programa_id"
+wait "$programa_id"
+estado=$?
+exec 3<&-
+[ "$estado" = 143 ] || falha "SIGTERM: estado de saída $estado"
+confere "$pasta/script" "SIGTERM"
+echo "ok"
