@@ -53,7 +53,7 @@ void ANALISE_FRQ(FicheiroEscrita& FRQ, const TabelaAnos& RMATR, int32_t IIA, int
       float SOMA = 0;
       for (int p = 1; p <= n; ++p) {
         SOMA = SOMA + RMATR(p)(d, m);
-        FINITO(SOMA, ANOI + p - 1);
+        FINITO(SOMA, ano(ANOI, p));
       }
       MEDIA(d, m) = SOMA / static_cast<float>(n);
     }
@@ -66,7 +66,7 @@ void ANALISE_FRQ(FicheiroEscrita& FRQ, const TabelaAnos& RMATR, int32_t IIA, int
     VOLUME(p) = 0;
     for (int d = 1; d <= 3; ++d)
       for (int m = 1; m <= 12; ++m) VOLUME(p) = VOLUME(p) + RMATR(p)(d, m);
-    FINITO(VOLUME(p), ANOI + p - 1);
+    FINITO(VOLUME(p), ano(ANOI, p));
     // The peak is the largest mean daily requirement of a decade, over the decade's days in that year.
     TabelaDecadas DIARIO = RMATR(p);
     for (int R = 1; R <= 3; ++R) CONVERT_PRE(DIARIO, R, ano(ANOI, p), 3);
