@@ -35,10 +35,10 @@ int32_t digito() {
   }
 }
 
-// N free-form values after the prompt, several on a line or over several lines. One that cannot be
-// read is read again from the next line; one that the file cannot hold (cabe false) is refused with
-// the line recusa and asked again after the prompt; an answer written with decimal commas is refused
-// and asked again whole after the prompt. guarda(k, v) takes value k.
+// N free-form values after the prompt, several on a line or over several lines. One that the file
+// cannot hold (cabe false) is refused with the line recusa and asked again after the prompt; an answer
+// that cannot be read or was written with decimal commas is refused with a line that says why and asked
+// again whole after the prompt. guarda(k, v) takes value k.
 template <class T>
 void livres(int32_t N, const std::string& prompt, T (Livre::*ler)(), bool (*cabe)(T), const std::string& recusa,
             const std::function<void(int32_t, T)>& guarda) {
@@ -49,14 +49,14 @@ void livres(int32_t N, const std::string& prompt, T (Livre::*ler)(), bool (*cabe
   int32_t inicio = 1;  // the first value of the answer being read
   for (int32_t k = 1; k <= N;) {
     T v{};
-    Leitura r = RESPOSTA_LIVRE([&] { v = (*l.*ler)(); });
+    Leitura r = RESPOSTA_LIVRE([&] { v = (*l.*ler)(); }, true);
     if (r == Leitura::LIDA && (cabe == nullptr || cabe(v))) {
       guarda(k++, v);
       continue;
     }
     if (r == Leitura::LIDA) qw::escreve(recusa);
-    if (r == Leitura::VIRGULAS) k = inicio;
-    if (r != Leitura::ILEGIVEL) qw::pergunta(prompt);
+    if (r != Leitura::LIDA) k = inicio;
+    qw::pergunta(prompt);
     inicio = k;
     l.emplace(teclado, N - k + 1);
   }

@@ -9,14 +9,15 @@ char LETRA() {
   return linha.empty() ? ' ' : linha[0];
 }
 
-Leitura RESPOSTA_LIVRE(const std::function<void()>& ler) {
+Leitura RESPOSTA_LIVRE(const std::function<void()>& ler, bool diz_ilegivel) {
   try {
     ler();
     return Leitura::LIDA;
   } catch (const VirgulaDecimal& e) {
     qw::escreve(std::string(5, ' ') + e.problema + ".");
     return Leitura::VIRGULAS;
-  } catch (const ErroFicheiro&) {
+  } catch (const ErroFicheiro& e) {
+    if (diz_ilegivel) qw::escreve(std::string(5, ' ') + e.problema + ".");
     return Leitura::ILEGIVEL;
   }
 }

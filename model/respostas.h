@@ -11,10 +11,10 @@ char LETRA();
 
 // What became of an answer typed in free form.
 enum class Leitura { LIDA, ILEGIVEL, VIRGULAS };
-// Runs ler, which takes free-form values from the typed lines: ILEGIVEL when a value cannot be read;
-// VIRGULAS when the answer was written with decimal commas, after a line that says so, so that the
-// question shows its prompt again.
-Leitura RESPOSTA_LIVRE(const std::function<void()>& ler);
+// Runs ler, which takes free-form values from the typed lines: ILEGIVEL when a value cannot be read,
+// after a line that says so when diz_ilegivel; VIRGULAS when the answer was written with decimal commas,
+// after a line that says so, so that the question shows its prompt again.
+Leitura RESPOSTA_LIVRE(const std::function<void()>& ler, bool diz_ilegivel = false);
 
 // A free-form number from the typed lines (an empty line gives none, the next line is read); false
 // when the answer cannot be read or holds decimal commas, so that the dialogue asks it again.
