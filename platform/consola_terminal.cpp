@@ -55,9 +55,6 @@ void instala_restauro() {
   for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaction(s, &sa, nullptr);
 }
 
-// 0..255 to the 0..1000 of curses, rounded up so that the terminal's conversion back gives the same value.
-short mil(int v) { return static_cast<short>((v * 1000 + 254) / 255); }
-
 }  // namespace
 
 ConsolaTerminal::ConsolaTerminal() {
@@ -77,7 +74,7 @@ ConsolaTerminal::ConsolaTerminal() {
   else if (COLORS >= 0x1000000)
     cores_ = Cores::DIRETAS;
   else if (COLORS >= 256)
-    cores_ = can_change_color() ? Cores::DEFINIVEIS : Cores::XTERM256;
+    cores_ = Cores::XTERM256;  // the palette is the user's: it is never redefined
   else
     cores_ = Cores::BASICAS;
 }
@@ -86,39 +83,34 @@ ConsolaTerminal::~ConsolaTerminal() { restaura(); }
 
 bool ConsolaTerminal::pequeno() const { return LINES < Grelha::LINHAS + 1 || COLS < Grelha::COLUNAS; }
 
-int ConsolaTerminal::cor(int32_t rgb) {
-  auto it = numero_cor_.find(rgb);
-  if (it != numero_cor_.end()) return it->second;
+int ConsolaTerminal::cor(int32_t rgb, int fundo) {
+  if (fundo < 0) {
+    auto it = numero_cor_.find(rgb);
+    if (it != numero_cor_.end()) return it->second;
+  }
   int r = rgb & 0xFF, g = (rgb >> 8) & 0xFF, b = (rgb >> 16) & 0xFF;
   int n = 0;
   switch (cores_) {
     case Cores::DIRETAS:
       n = std::max(8, r << 16 | g << 8 | b);  // the numbers below 8 are the basic colours, not RGB
       break;
-    case Cores::DEFINIVEIS:
-      if (16 + static_cast<int>(definidas_.size()) < COLORS) {
-        n = 16 + static_cast<int>(definidas_.size());
-        definidas_.push_back(rgb);
-        init_extended_color(n, mil(r), mil(g), mil(b));
-      } else {
-        n = 16 + cores_terminal::mais_proxima(rgb, definidas_);  // every number is taken
-      }
-      break;
     case Cores::XTERM256:
-      n = cores_terminal::xterm256(rgb);
+      n = cores_terminal::xterm256(rgb, fundo);
       break;
     case Cores::BASICAS:
-      n = cores_terminal::basica(rgb, COLORS);
+      n = cores_terminal::basica(rgb, COLORS, fundo);
       break;
     case Cores::NENHUMAS:
       break;
   }
-  return numero_cor_[rgb] = n;
+  return fundo < 0 ? numero_cor_[rgb] = n : n;
 }
 
 int ConsolaTerminal::par(int32_t texto, int32_t fundo) {
   if (cores_ == Cores::NENHUMAS) return 0;
   std::pair<int, int> chave{cor(texto), cor(fundo)};
+  // Two colours of the system that fall on one terminal colour (light grey and white on 8 colours).
+  if (chave.first == chave.second && texto != fundo) chave.first = cor(texto, chave.second);
   auto it = numero_par_.find(chave);
   if (it != numero_par_.end()) return it->second;
   if (static_cast<int>(numero_par_.size()) + 1 >= COLOR_PAIRS) {
