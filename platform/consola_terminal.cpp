@@ -156,6 +156,7 @@ void ConsolaTerminal::mostra() {
   if (pequeno()) {
     curs_set(0);
     mvaddnstr(0, 0, "O terminal tem de ter pelo menos 31 linhas x 100 colunas.", COLS);
+    mvaddnstr(1, 0, "Ctrl-C: terminar o programa.", COLS);
   } else {
     pares_recomecados_ = false;
     pinta();
@@ -208,10 +209,8 @@ bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {
     std::string c = n == static_cast<size_t>(-1) ? "?" : de_utf8(std::string(mb, n));
     linha += c;
     grelha_.escreve(c);
-  } else if (e.tipo == Evento::APAGA && !linha.empty()) {
-    int antes = grelha_.coluna();
-    grelha_.apaga_anterior();
-    if (grelha_.coluna() != antes) linha.pop_back();  // nothing is erased past the start of the row
+  } else if (e.tipo == Evento::APAGA && !linha.empty() && grelha_.apaga_anterior()) {
+    linha.pop_back();  // the line returned is the one shown
   }
   mostra();
   return e.tipo == Evento::ENTER;
@@ -269,7 +268,7 @@ bool ConsolaTerminal::caixa_fim(const std::string& texto) {
 }
 
 void ConsolaTerminal::espera_fecho() {
-  mostra();
+  estado(estado_ + "    q ou Esc: fechar a janela");
   for (;;) {
     Evento e = proximo();
     if (e.tipo == Evento::ESC || (e.tipo == Evento::CARACTER && (e.c == L'q' || e.c == L'Q'))) return;
