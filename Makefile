@@ -1,24 +1,28 @@
-# The two commands: `make run` (the program in the terminal, in build/dados) and `make test` (every test,
-# then again under AddressSanitizer and UndefinedBehaviorSanitizer).
+# The two commands: `make run` (the program alone is built, then run in the terminal in dados/) and `make test`
+# (every test, then again under AddressSanitizer and UndefinedBehaviorSanitizer).
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all run test build build-asan clean
+.PHONY: all run test configure build build-asan clean
 
 all: build
 
-build:
+configure:
 	@test -f build/CMakeCache.txt || cmake -S . -B build $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build build -j $(JOBS)
 
 build-asan:
 	@test -f build-asan/CMakeCache.txt || cmake -S . -B build-asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DPALUDEX_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 
-# The data folder is seeded from examples/ the first time only: the user's own files there are kept.
-run: build
-	@test -d build/dados || { mkdir -p build/dados && cp -R examples/. build/dados/; }
-	cd build/dados && ../paludex
+# The data folder is outside build/, so that no make target removes it; it is seeded from examples/ the first
+# time only (a data folder left in build/ by earlier versions is moved there instead).
+run: configure
+	cmake --build build -j $(JOBS) --target paludex
+	@test -d dados || { test -d build/dados && mv build/dados dados; } || { mkdir dados && cp -R examples/. dados/; }
+	cd dados && ../build/paludex
 
 test: build build-asan
 	cd build && ctest --output-on-failure -j $(JOBS)

@@ -53,9 +53,6 @@ void instala_restauro() {
   trata_sinais_de_fim(sai_por_sinal);
 }
 
-// 0..255 to the 0..1000 of curses, rounded up so that the terminal's conversion back gives the same value.
-short mil(int v) { return static_cast<short>((v * 1000 + 254) / 255); }
-
 }  // namespace
 
 ConsolaTerminal::ConsolaTerminal() {
@@ -75,7 +72,7 @@ ConsolaTerminal::ConsolaTerminal() {
   else if (COLORS >= 0x1000000)
     cores_ = Cores::DIRETAS;
   else if (COLORS >= 256)
-    cores_ = can_change_color() ? Cores::DEFINIVEIS : Cores::XTERM256;
+    cores_ = Cores::XTERM256;  // the palette is the user's: it is never redefined
   else
     cores_ = Cores::BASICAS;
 }
@@ -84,39 +81,34 @@ ConsolaTerminal::~ConsolaTerminal() { restaura(); }
 
 bool ConsolaTerminal::pequeno() const { return LINES < Grelha::LINHAS + 1 || COLS < Grelha::COLUNAS; }
 
-int ConsolaTerminal::cor(int32_t rgb) {
-  auto it = numero_cor_.find(rgb);
-  if (it != numero_cor_.end()) return it->second;
+int ConsolaTerminal::cor(int32_t rgb, int fundo) {
+  if (fundo < 0) {
+    auto it = numero_cor_.find(rgb);
+    if (it != numero_cor_.end()) return it->second;
+  }
   int r = rgb & 0xFF, g = (rgb >> 8) & 0xFF, b = (rgb >> 16) & 0xFF;
   int n = 0;
   switch (cores_) {
     case Cores::DIRETAS:
       n = std::max(8, r << 16 | g << 8 | b);  // the numbers below 8 are the basic colours, not RGB
       break;
-    case Cores::DEFINIVEIS:
-      if (16 + static_cast<int>(definidas_.size()) < COLORS) {
-        n = 16 + static_cast<int>(definidas_.size());
-        definidas_.push_back(rgb);
-        init_extended_color(n, mil(r), mil(g), mil(b));
-      } else {
-        n = 16 + cores_terminal::mais_proxima(rgb, definidas_);  // every number is taken
-      }
-      break;
     case Cores::XTERM256:
-      n = cores_terminal::xterm256(rgb);
+      n = cores_terminal::xterm256(rgb, fundo);
       break;
     case Cores::BASICAS:
-      n = cores_terminal::basica(rgb, COLORS);
+      n = cores_terminal::basica(rgb, COLORS, fundo);
       break;
     case Cores::NENHUMAS:
       break;
   }
-  return numero_cor_[rgb] = n;
+  return fundo < 0 ? numero_cor_[rgb] = n : n;
 }
 
 int ConsolaTerminal::par(int32_t texto, int32_t fundo) {
   if (cores_ == Cores::NENHUMAS) return 0;
   std::pair<int, int> chave{cor(texto), cor(fundo)};
+  // Two colours of the system that fall on one terminal colour (light grey and white on 8 colours).
+  if (chave.first == chave.second && texto != fundo) chave.first = cor(texto, chave.second);
   auto it = numero_par_.find(chave);
   if (it != numero_par_.end()) return it->second;
   if (static_cast<int>(numero_par_.size()) + 1 >= COLOR_PAIRS) {
@@ -162,6 +154,7 @@ void ConsolaTerminal::mostra() {
   if (pequeno()) {
     curs_set(0);
     mvaddnstr(0, 0, "O terminal tem de ter pelo menos 31 linhas x 100 colunas.", COLS);
+    mvaddnstr(1, 0, "Ctrl-C: terminar o programa.", COLS);
   } else {
     pares_recomecados_ = false;
     pinta();
@@ -214,10 +207,8 @@ bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {
     std::string c = n == static_cast<size_t>(-1) ? "?" : de_utf8(std::string(mb, n));
     linha += c;
     grelha_.escreve(c);
-  } else if (e.tipo == Evento::APAGA && !linha.empty()) {
-    int antes = grelha_.coluna();
-    grelha_.apaga_anterior();
-    if (grelha_.coluna() != antes) linha.pop_back();  // nothing is erased past the start of the row
+  } else if (e.tipo == Evento::APAGA && !linha.empty() && grelha_.apaga_anterior()) {
+    linha.pop_back();  // the line returned is the one shown
   }
   mostra();
   return e.tipo == Evento::ENTER;
@@ -275,7 +266,7 @@ bool ConsolaTerminal::caixa_fim(const std::string& texto) {
 }
 
 void ConsolaTerminal::espera_fecho() {
-  mostra();
+  estado(estado_ + "    q ou Esc: fechar a janela");
   for (;;) {
     Evento e = proximo();
     if (e.tipo == Evento::ESC || (e.tipo == Evento::CARACTER && (e.c == L'q' || e.c == L'Q'))) return;

@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "consola.h"
 
@@ -39,12 +38,12 @@ class ConsolaTerminal : public Consola {
   bool pequeno() const;
   void pinta();
   void pinta_celula(int linha, int coluna, unsigned char ch, int32_t texto, int32_t fundo, bool realce);
-  int cor(int32_t rgb);
+  // The terminal's colour number for rgb; with fundo, one other than that number.
+  int cor(int32_t rgb, int fundo = -1);
   int par(int32_t texto, int32_t fundo);
 
-  enum class Cores { NENHUMAS, BASICAS, XTERM256, DEFINIVEIS, DIRETAS } cores_;
+  enum class Cores { NENHUMAS, BASICAS, XTERM256, DIRETAS } cores_;
   std::map<int32_t, int> numero_cor_;              // RGB -> the terminal's colour number
-  std::vector<int32_t> definidas_;                 // colours set with init_extended_color, from number 16
   std::map<std::pair<int, int>, int> numero_par_;  // (text, background) colour numbers -> pair
   bool pares_recomecados_ = false;
   std::string estado_;

@@ -24,15 +24,19 @@ void Grelha::nova_linha() {
     ++linha_;
 }
 
-void Grelha::apaga_anterior() {
+bool Grelha::apaga_anterior() {
   if (pendente_) {
     pendente_ = false;
   } else if (coluna_ > 1) {
     --coluna_;
+  } else if (linha_ > 1) {
+    --linha_;
+    coluna_ = COLUNAS;
   } else {
-    return;
+    return false;
   }
   cel_[linha_ - 1][coluna_ - 1] = Celula{' ', cor_texto, cor_fundo};
+  return true;
 }
 
 void Grelha::desenha(int linha, int coluna, const std::string& texto, int32_t cor) {

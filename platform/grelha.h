@@ -25,8 +25,9 @@ class Grelha {
   void fim_registo();
   // Column 1 of the next row, scrolling up one row when row 30 is passed.
   void nova_linha();
-  // Removes the character before the text position on its row (line editing).
-  void apaga_anterior();
+  // Removes the character before the text position, at the end of the row above when the position is at
+  // column 1 (line editing across a wrap); false when there is none (row 1, column 1).
+  bool apaga_anterior();
 
   // Text drawn from a cell in a colour on the background colour, cut at column 100 (graphics text):
   // the text position and the text colour stay as they were.

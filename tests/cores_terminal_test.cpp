@@ -30,7 +30,17 @@ TEST(CoresTerminal, MaisProximaDasPaletas) {
   }
 }
 
-TEST(CoresTerminal, EntreAsJaDefinidas) {
+// Text whose colour falls on its background's number takes the nearest other one; of equally near ones the
+// one that stands out most from the background (magenta, not yellow, for light grey on white).
+TEST(CoresTerminal, TextoNuncaNaCorDoFundo) {
+  const int BRANCO_8 = cores_terminal::basica(rgb(255, 255, 255), 8);
+  EXPECT_EQ(cores_terminal::basica(rgb(192, 192, 192), 8, BRANCO_8), 5);
+  EXPECT_EQ(cores_terminal::basica(rgb(192, 192, 192), 16, 15), 7);  // already other than the background
+  EXPECT_EQ(cores_terminal::xterm256(rgb(250, 250, 250), 231), 255);
+  EXPECT_EQ(cores_terminal::xterm256(rgb(0, 0, 0), 21), 16);
+}
+
+TEST(CoresTerminal, NumaPaletaQualquer) {
   const std::vector<int32_t> definidas = {rgb(0, 0, 0), rgb(200, 0, 0), rgb(0, 0, 200)};
   EXPECT_EQ(cores_terminal::mais_proxima(rgb(150, 20, 30), definidas), 1);
   EXPECT_EQ(cores_terminal::mais_proxima(rgb(10, 10, 150), definidas), 2);

@@ -4,16 +4,6 @@
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 
-# Waits at most 10 s for row ROW of the pane to be TEXT (trailing blanks dropped); the pane is left in $pasta/ecra.
-espera_linha() {
-  for _ in $(seq 100); do
-    tm capture-pane -p -t teste >"$pasta/ecra" 2>/dev/null
-    [ "$(sed -n "$1p" "$pasta/ecra" | sed 's/ *$//')" = "$2" ] && return 0
-    sleep 0.1
-  done
-  falha "a linha $1 não mostrou \"$2\""
-}
-
 arranca
 espera_linha 14 "                             CCÁLCULO DAS NECESSIDADES DE REGA DO ARROZ"
 espera_linha 16 "                                    (Versao W10_2.1 junho 2021)"

@@ -1,7 +1,8 @@
 # What the tests in a real terminal share; sourced with the program as $1. Without tmux the test is skipped.
-# Gives tm (tmux on a server of the test's own), falha MESSAGE, arranca (the program in a 110 x 35 pane of
-# the session "teste", run in the folder $pasta), espera_texto TEXT, clique ROW COL and espera_fim (the
-# program ends with exit status 0).
+# Gives tm (tmux on a server of the test's own), falha MESSAGE, arranca [TERM [COLUMNS ROWS]] (the program in a
+# pane of the session "teste", 110 x 35 and xterm-256color by default, run in the folder $pasta, everything it
+# writes to the terminal kept in $pasta/saida), espera_texto TEXT, espera_linha ROW TEXT, clique ROW COL and
+# espera_fim [STATUS] (the program ends with that exit status, 0 by default, and the terminal is restored).
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux not found, skipped"
@@ -28,9 +29,12 @@ falha() {
   exit 1
 }
 
+# The shell stays after the program (its Ctrl-C trap is not inherited), so that the pane shows the terminal
+# as the program left it; the pipe is set before tmux reads anything from the pane.
 arranca() {
-  tm -f /dev/null new-session -d -s teste -x 110 -y 35 -c "$pasta" \
-    env TERM=xterm-256color sh -c '"$1"; echo $? > estado' sh "$programa" || falha "o tmux não arrancou"
+  tm -f /dev/null new-session -d -s teste -x "${2:-110}" -y "${3:-35}" -c "$pasta" \
+    env TERM="${1:-xterm-256color}" sh -c 'trap : INT; "$1"; echo $? > estado; exec sleep 600' sh "$programa" \; \
+    pipe-pane -t teste -o "cat >> '$pasta/saida'" || falha "o tmux não arrancou"
   ficheiro_socket=$(tm display -p '#{socket_path}')
 }
 
@@ -42,6 +46,16 @@ espera_texto() {
     sleep 0.1
   done
   falha "o ecrã não mostrou \"$1\""
+}
+
+# Waits at most 10 s for row ROW of the pane to be TEXT (trailing blanks dropped); the pane is left in $pasta/ecra.
+espera_linha() {
+  for _ in $(seq 100); do
+    tm capture-pane -p -t teste >"$pasta/ecra" 2>/dev/null
+    [ "$(sed -n "$1p" "$pasta/ecra" | sed 's/ *$//')" = "$2" ] && return 0
+    sleep 0.1
+  done
+  falha "a linha $1 não mostrou \"$2\""
 }
 
 # The character of the code N.
@@ -58,11 +72,17 @@ clique() {
   tm send-keys -t teste -l "$sequencia"
 }
 
+# Restored: the normal screen, no mouse reporting, the cursor shown.
 espera_fim() {
   for _ in $(seq 100); do
     [ -s "$pasta/estado" ] && break
     sleep 0.1
   done
   [ -s "$pasta/estado" ] || falha "o programa não acabou"
-  [ "$(cat "$pasta/estado")" = 0 ] || falha "estado de saída $(cat "$pasta/estado")"
+  [ "$(cat "$pasta/estado")" = "${1:-0}" ] || falha "estado de saída $(cat "$pasta/estado")"
+  for _ in $(seq 20); do
+    [ "$(tm display -p -t teste '#{alternate_on}#{mouse_any_flag}#{cursor_flag}')" = 001 ] && return 0
+    sleep 0.1
+  done
+  falha "o terminal não foi reposto"
 }
