@@ -92,6 +92,9 @@ void PALUDEC(int& IERR, const std::string&) {
   C->SERIE_PRE.emplace(FICHEIRO(C->COD.PRE, "pre"));
   LE_CABECALHO(*C->SERIE_PRE);
   PERIODO_COMUM(*C->SERIE_ET0, *C->SERIE_PRE, C->IANO1, C->IANO2);
+  // The crop file is read anew every year; read once now, a file that the run would refuse (its dates
+  // fall outside the year in any year) stops it before any question is asked.
+  LERCULT(C->COD.CULTURA, C->IANO1, C->CAL);
   SALTA();
   ESCOLHE_ANOS(C->IANO1, C->IANO2, C->ANO, C->ANOF, C->ISEQUE_CONST);
   ANOS(*C);
