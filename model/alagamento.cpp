@@ -11,12 +11,15 @@ std::string brancos(int n) { return std::string(n, ' '); }
 
 bool dias_validos(int32_t ND) { return ND >= 1 && ND <= MAX_SUBAREAS; }
 
-// One number above 0 after its prompt.
+// One number above 0 after its prompt; one that cannot be read is refused with the reason.
 float POSITIVO(const std::string& prompt, const std::string& recusa) {
-  return PERGUNTA_REAL({}, prompt, [&](float valor, std::string& porque) {
-    porque = recusa;
-    return valor > 0;
-  });
+  return PERGUNTA_REAL(
+      {}, prompt,
+      [&](float valor, std::string& porque) {
+        porque = recusa;
+        return valor > 0;
+      },
+      true);
 }
 
 // A flooding option that cannot be kept: its line, a pause, and the menu again.
@@ -56,7 +59,8 @@ void ALAGAMENTO(const CalendarioLaminas& C, float LLAV1, float POROS, Parametros
                               [](int32_t ND, std::string& recusa) {
                                 recusa = brancos(8) + "O número de dias tem de ser de 1 a 50."_w;
                                 return dias_validos(ND);
-                              });
+                              },
+                              true);
     } else {
       P.CAUDAL = POSITIVO(brancos(8) + "Caudal? (l/s)/ha ===========================> ",
                           brancos(8) + "O caudal tem de ser maior que 0.");

@@ -26,20 +26,20 @@ namespace {
 
 // One free-form read of one value from the typed lines; false when it is not taken.
 template <class T>
-bool teclado_livre(T (Livre::*le)(), T& valor) {
+bool teclado_livre(T (Livre::*le)(), T& valor, bool diz_ilegivel) {
   Teclado t;
   Livre leitura(t);
-  return RESPOSTA_LIVRE([&] { valor = (leitura.*le)(); }) == Leitura::LIDA;
+  return RESPOSTA_LIVRE([&] { valor = (leitura.*le)(); }, diz_ilegivel) == Leitura::LIDA;
 }
 
 template <class T>
-T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& prompt, bool (*le)(T&),
-                 const Aceita<T>& aceita) {
+T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& prompt, bool (*le)(T&, bool),
+                 const Aceita<T>& aceita, bool diz_ilegivel) {
   for (;;) {
     for (const std::string& l : linhas) qw::escreve(l);
     qw::pergunta(prompt);
     T valor{};
-    if (!le(valor)) continue;
+    if (!le(valor, diz_ilegivel)) continue;
     std::string recusa;
     if (aceita(valor, recusa)) return valor;
     if (!recusa.empty()) qw::escreve(recusa);
@@ -48,17 +48,18 @@ T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& p
 
 }  // namespace
 
-bool NUMERO(float& valor) { return teclado_livre(&Livre::real, valor); }
+bool NUMERO(float& valor, bool diz_ilegivel) { return teclado_livre(&Livre::real, valor, diz_ilegivel); }
 
-bool INTEIRO(int32_t& valor) { return teclado_livre(&Livre::inteiro, valor); }
+bool INTEIRO(int32_t& valor, bool diz_ilegivel) { return teclado_livre(&Livre::inteiro, valor, diz_ilegivel); }
 
-float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita) {
-  return pergunta_livre(linhas, prompt, NUMERO, aceita);
+float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita,
+                    bool diz_ilegivel) {
+  return pergunta_livre(linhas, prompt, NUMERO, aceita, diz_ilegivel);
 }
 
 int32_t PERGUNTA_INTEIRO(std::initializer_list<std::string> linhas, const std::string& prompt,
-                         const Aceita<int32_t>& aceita) {
-  return pergunta_livre(linhas, prompt, INTEIRO, aceita);
+                         const Aceita<int32_t>& aceita, bool diz_ilegivel) {
+  return pergunta_livre(linhas, prompt, INTEIRO, aceita, diz_ilegivel);
 }
 
 bool CORRETOS() {
