@@ -1,6 +1,5 @@
 #include "registos.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <iterator>
 
 #include "cp1252.h"
+#include "diretorias.h"
 #include "temporarios.h"
 #include "texto.h"
 
@@ -277,8 +277,7 @@ void FicheiroEscrita::registo(const std::string& texto) { f_ << texto << "\r\n";
 void FicheiroEscrita::fecha() {
   f_.close();
   if (f_.fail()) throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro"_w);
-  struct stat s;
-  if (lstat(para_utf8(nome_).c_str(), &s) == 0 && S_ISDIR(s.st_mode))
+  if (existe_pasta(nome_))
     throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro (existe uma pasta com esse nome)"_w);
 }
 
