@@ -48,27 +48,19 @@ ate_aos_anos() {
 }
 
 # Option 3 in the terminal, stopped at the year question by $1 ("C-c" typed, or a signal sent to the
-# program), must end with exit status $2. As arranca, under a shell that outlives the Ctrl-C to write the
-# program's exit status, in a pane kept after its end to show how the terminal was left.
+# program), must end with exit status $2 and the terminal restored.
 interrompe() {
   rm -f "$pasta/estado"
-  tm -f /dev/null new-session -d -s teste -x 110 -y 35 -c "$pasta" \
-    env TERM=xterm-256color sh -c 'trap : INT; "$1"; echo $? > estado' sh "$programa" || falha "o tmux não arrancou"
-  ficheiro_socket=$(tm display -p '#{socket_path}')
-  tm set-window-option -t teste remain-on-exit on >/dev/null
+  arranca
   ate_aos_anos
   espera_temporarios "$pasta"
-  modos='#{alternate_on}#{keypad_flag}#{mouse_any_flag}#{mouse_button_flag}#{mouse_sgr_flag}'
-  [ "$(tm display -p -t teste "$modos" | cut -c1-2)" = 11 ] || falha "o terminal não está no modo do programa"
+  [ "$(tm display -p -t teste '#{alternate_on}#{keypad_flag}')" = 11 ] || falha "o terminal não está no modo do programa"
   if [ "$1" = C-c ]; then tm send-keys -t teste C-c; else kill "-$1" "$id"; fi
-  for _ in $(seq 100); do
-    [ -s "$pasta/estado" ] && break
-    sleep 0.1
-  done
-  [ "$(cat "$pasta/estado" 2>/dev/null)" = "$2" ] || falha "$1: estado de saída $(cat "$pasta/estado" 2>/dev/null)"
+  espera_fim "$2"
   confere "$pasta" "$1"
-  # The terminal is back as it was: off the alternate screen, the keypad in normal mode, no mouse reporting.
-  [ "$(tm display -p -t teste "$modos")" = 00000 ] || falha "$1: o terminal não foi restaurado"
+  # Beyond what espera_fim looks at: the keypad in normal mode, no button or SGR mouse reporting.
+  [ "$(tm display -p -t teste '#{keypad_flag}#{mouse_button_flag}#{mouse_sgr_flag}')" = 000 ] ||
+    falha "$1: o terminal não foi restaurado"
   tm kill-session -t teste
 }
 
