@@ -1,0 +1,38 @@
+// Text files written with CR LF line ends, replaced whole or not at all.
+#pragma once
+#include <fstream>
+#include <string>
+#include <vector>
+
+// A text file written anew: records go to a hidden temporary file in the same folder, renamed over the
+// file once closed and checked; a file never put in place is removed, and the old one stays as it was.
+// The temporary file is noted, so that a signal that ends the program removes it too.
+class FicheiroEscrita {
+ public:
+  // Throws ErroFicheiro when the temporary file cannot be created.
+  explicit FicheiroEscrita(const std::string& nome);
+  ~FicheiroEscrita();
+  FicheiroEscrita(const FicheiroEscrita&) = delete;
+  FicheiroEscrita& operator=(const FicheiroEscrita&) = delete;
+  void registo(const std::string& texto);
+  // Puts this file alone in place, as conclui_juntos does.
+  void conclui();
+  const std::string& nome() const { return nome_; }
+
+ private:
+  friend void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);
+  // Closes the temporary file and checks that it was written whole and that it can replace what stands
+  // at the name (a folder cannot be replaced); throws ErroFicheiro otherwise.
+  void fecha();
+  // Renames it over the file; throws ErroFicheiro when that fails.
+  void poe_no_lugar();
+  std::string nome_, temporario_;
+  int nota_ = 0;
+  std::ofstream f_;
+  bool concluido_ = false;
+};
+
+// Puts files in place as one set: every one is closed and checked before any is renamed, then they are
+// renamed one right after another while the signals that end the program wait. Throws ErroFicheiro
+// naming the file that cannot be written; when a check fails, none is renamed.
+void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);

@@ -1,0 +1,49 @@
+#include "ficheiro_leitura.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "cp1252.h"
+#include "texto.h"
+
+FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
+  std::ifstream f(para_utf8(nome), std::ios::binary);
+  if (!f) throw ErroFicheiro(nome, 0, "não foi possível abrir o ficheiro"_w);
+  std::string tudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  // Read by LF, a file whose lines end in CR alone would be one long line.
+  for (size_t i = 0; i + 1 < tudo.size(); ++i)
+    if (tudo[i] == '\r' && tudo[i + 1] != '\n')
+      throw ErroFicheiro(nome, 0, "as linhas acabam só em CR (grave-o com CR LF ou LF)"_w);
+  size_t inicio = 0;
+  while (inicio < tudo.size()) {
+    size_t fim = tudo.find('\n', inicio);
+    if (fim == std::string::npos) fim = tudo.size();
+    std::string l = tudo.substr(inicio, fim - inicio);
+    if (!l.empty() && l.back() == '\r') l.pop_back();
+    linhas_.push_back(l);
+    inicio = fim + 1;
+  }
+}
+
+bool FicheiroLeitura::proximo(std::string& registo, int& numero) {
+  if (atual_ == linhas_.size()) return false;
+  registo = linhas_[atual_++];
+  numero = static_cast<int>(atual_);
+  return true;
+}
+
+std::string FicheiroLeitura::registo(const std::string& esperado) {
+  if (atual_ == linhas_.size())
+    throw ErroFicheiro(nome_, 0, "o ficheiro acabou quando se esperava " + esperado);
+  return linhas_[atual_++];
+}
+
+Campos FicheiroLeitura::campos(const std::string& esperado) {
+  std::string r = registo(esperado);
+  return Campos(r, nome_, static_cast<int>(atual_));
+}
+
+void FicheiroLeitura::recua() {
+  if (atual_ > 0) --atual_;
+}
+

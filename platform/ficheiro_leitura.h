@@ -1,0 +1,31 @@
+// A text file read as records, one per line: CR LF or LF line ends, Windows-1252 text.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "leitura_campos.h"
+
+// A text file opened for reading, whole, by its name in the current directory.
+class FicheiroLeitura : public FonteRegistos {
+ public:
+  // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone.
+  explicit FicheiroLeitura(const std::string& nome);
+  bool proximo(std::string& registo, int& numero) override;
+  std::string nome() const override { return nome_; }
+  // The next record; throws when the file has ended (esperado says what the read wanted).
+  std::string registo(const std::string& esperado);
+  // The next record as fixed fields.
+  Campos campos(const std::string& esperado);
+  // A free-form read of n values from the next record on.
+  Livre livre(int n = 1) { return Livre(*this, n); }
+  // Back by one record, so that the next read takes the last one again.
+  void recua();
+  // Skips one record (it must be there).
+  void salta(const std::string& esperado) { registo(esperado); }
+
+ private:
+  std::string nome_;
+  std::vector<std::string> linhas_;
+  size_t atual_ = 0;
+};
+
