@@ -110,8 +110,8 @@ TEST_F(FicheiroTest, DecimalCommasAreRefusedWhereTheyMakeTooManyValues) {
     std::vector<std::string> linhas;
     int n;
     std::vector<float> valores;  // empty: refused
-    int linha;                   // the line named when refused
-    std::string citado;
+    int linha = 0;               // the line named when refused
+    std::string citado = "";
   } casos[] = {
       {{"0,10"}, 1, {}, 1, "\"0,10\""},
       {{"1,05 1,10 1,20 1,25 1,00"}, 5, {}, 1, "\"1,05\""},

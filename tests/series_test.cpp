@@ -177,8 +177,10 @@ TEST(ConvertPre, TotalsBecomeMeanDailyValues) {
     PRE(c.linha, c.mes) = c.total;
     CONVERT_PRE(PRE, c.linha, c.ano, c.tipo);
     EXPECT_FLOAT_EQ(PRE(c.linha, c.mes), c.diario) << c.tipo << " " << c.linha << " " << c.ano << " " << c.mes;
-    for (int outra = 1; outra <= 3; ++outra)
-      if (outra != c.linha) EXPECT_EQ(PRE(outra, c.mes), 7.0f);  // the other rows are left alone
+    for (int outra = 1; outra <= 3; ++outra) {
+      if (outra == c.linha) continue;
+      EXPECT_EQ(PRE(outra, c.mes), 7.0f);  // the other rows are left alone
+    }
   }
 }
 
