@@ -30,6 +30,27 @@ void junta_utf8(std::string& r, char32_t u) {
 
 }  // namespace
 
+int sequencia_utf8(const std::string& s, size_t i, char32_t& u) {
+  const size_t n = s.size();
+  unsigned char c = s[i];
+  if (c < 0x80) {
+    u = c;
+    return 1;
+  }
+  int extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
+  if (extra == 0 || i + extra >= n) return 0;
+  u = c & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    unsigned char x = s[i + k];
+    if ((x & 0xC0) != 0x80) return 0;
+    u = (u << 6) | (x & 0x3F);
+  }
+  // Overlong forms, surrogates and code points past Unicode are not UTF-8 either.
+  const char32_t MENOR[4] = {0, 0x80, 0x800, 0x10000};
+  if (u < MENOR[extra] || (u >= 0xD800 && u <= 0xDFFF) || u > 0x10FFFF) return 0;
+  return extra + 1;
+}
+
 char32_t unicode(unsigned char c) {
   if (c >= 0x80 && c < 0xA0) return ALTOS[c - 0x80];
   return c;
@@ -39,29 +60,14 @@ std::string de_utf8(const std::string& utf8) {
   std::string r;
   size_t i = 0, n = utf8.size();
   while (i < n) {
-    unsigned char c = utf8[i];
-    int extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
-    if (extra < 0) {
-      r += '?';
-      ++i;
-      continue;
-    }
-    char32_t u = extra == 0 ? c : c & (0x3F >> extra);
-    bool bom = true;
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= n || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
-        bom = false;
-        break;
-      }
-      u = (u << 6) | (utf8[i + k] & 0x3F);
-    }
-    if (!bom) {
-      r += '?';
-      ++i;
+    char32_t u;
+    int k = sequencia_utf8(utf8, i, u);
+    if (k == 0) {
+      r += utf8[i++];  // not UTF-8: the byte is the Windows-1252 character it stands for
       continue;
     }
     r += byte_de(u);
-    i += extra + 1;
+    i += k;
   }
   return r;
 }

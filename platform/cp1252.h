@@ -2,8 +2,13 @@
 #pragma once
 #include <string>
 
-// UTF-8 to Windows-1252; a character that Windows-1252 lacks, or a malformed sequence, becomes "?".
+// UTF-8 to Windows-1252: a character that Windows-1252 lacks becomes "?"; a byte that is not part of a
+// UTF-8 sequence is the Windows-1252 character it stands for (a Windows name or keyboard), kept as it is.
 std::string de_utf8(const std::string& utf8);
+
+// The length of the UTF-8 sequence that starts at s[i] (1 to 4) and its code point in u; 0 when the
+// bytes there are not UTF-8 (a stray continuation byte, a sequence cut short, an overlong form).
+int sequencia_utf8(const std::string& s, size_t i, char32_t& u);
 
 // Windows-1252 to UTF-8; the five bytes that Windows-1252 leaves undefined become "?".
 std::string para_utf8(const std::string& texto);
