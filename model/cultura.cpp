@@ -74,20 +74,27 @@ float lamina(const std::string& prompt) { return livre1(prompt, &Livre::real, ca
 
 // A date typed dd/mm (columns 1-2 the day, 3 any separator, 4-5 the month), with a depth in columns
 // 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read is asked again after the
-// prompt, with a line that says why when diz_porque; a month not 1 to 12 and a depth that the file
-// cannot hold are refused with a line that says why and asked again after the prompt. SEP keeps the
-// separator of the last date.
+// prompt, with a line that says why when diz_porque; a depth written with a decimal comma, a month not
+// 1 to 12 and a depth that the file cannot hold are refused with a line that says why and asked again
+// after the prompt. SEP keeps the separator of the last date.
 void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, int32_t& MES_, char& SEP,
           float* LAM = nullptr) {
   mostra();
   for (;;) {
-    std::string porque;
-    try {
+    int32_t d = 0, m = 0;
+    char s = ' ';
+    float l = 0;
+    Leitura r = RESPOSTA_LIVRE([&] {
       Campos c(qw::le_linha());
-      int32_t d = c.I(2);
-      char s = c.A(1)[0];
-      int32_t m = c.I(2);
-      float l = LAM ? c.F(12, 3) : 0;
+      d = c.I(2);
+      s = c.A(1)[0];
+      m = c.I(2);
+      if (LAM) l = c.F(12, 3);
+    });
+    std::string porque;
+    if (r == Leitura::ILEGIVEL) {
+      if (diz_porque) porque = DATA_ILEGIVEL;
+    } else if (r == Leitura::LIDA) {
       if (!mes_valido(m)) {
         porque = FORA_MES;
       } else if (LAM && !cabe_lamina(l)) {
@@ -99,8 +106,6 @@ void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, in
         if (LAM) *LAM = l;
         return;
       }
-    } catch (const ErroFicheiro&) {
-      if (diz_porque) porque = DATA_ILEGIVEL;
     }
     if (!porque.empty()) qw::escreve(porque);
     mostra();

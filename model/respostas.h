@@ -9,11 +9,12 @@
 // The first character of the typed line; a blank when the line is empty.
 char LETRA();
 
-// What became of an answer typed in free form.
+// What became of a typed answer.
 enum class Leitura { LIDA, ILEGIVEL, VIRGULAS };
-// Runs ler, which takes free-form values from the typed lines: ILEGIVEL when a value cannot be read,
-// after a line that says so when diz_ilegivel; VIRGULAS when the answer was written with decimal commas,
-// after a line that says so, so that the question shows its prompt again.
+// Runs ler, which reads values from the typed lines, in free form or by columns: ILEGIVEL when a value
+// cannot be read, after a line that says so when diz_ilegivel; VIRGULAS when the answer was written with
+// decimal commas, after a line that says so whatever diz_ilegivel, so that no question asks it again
+// without a word.
 Leitura RESPOSTA_LIVRE(const std::function<void()>& ler, bool diz_ilegivel = false);
 
 // A free-form number from the typed lines (an empty line gives none, the next line is read); false

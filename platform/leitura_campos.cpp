@@ -24,16 +24,25 @@ std::string cita(const std::string& valor) {
 
 bool branco(char c) { return c == ' ' || c == '\t'; }
 
-// The blank-delimited word of the record that holds a comma between two digits; empty when none does.
+// The first blank-delimited word of the record written with a decimal comma: a comma between two digits
+// and no decimal point ("0,10", not "1.05,1.10"); empty when no word is.
 std::string virgula_decimal(const std::string& r) {
-  for (size_t i = 1; i + 1 < r.size(); ++i) {
-    if (r[i] != ',' || !digito(r[i - 1]) || !digito(r[i + 1])) continue;
-    size_t inicio = i, fim = i;
-    while (inicio > 0 && !branco(r[inicio - 1])) --inicio;
+  for (size_t inicio = 0, fim = 0; inicio < r.size(); inicio = fim + 1) {
+    fim = inicio;
     while (fim < r.size() && !branco(r[fim])) ++fim;
-    return r.substr(inicio, fim - inicio);
+    std::string p = r.substr(inicio, fim - inicio);
+    if (p.find('.') != std::string::npos) continue;
+    for (size_t i = 1; i + 1 < p.size(); ++i)
+      if (p[i] == ',' && digito(p[i - 1]) && digito(p[i + 1])) return p;
   }
   return "";
+}
+
+// What a read expects, as its messages name it.
+std::string um_numero(bool inteiro) { return inteiro ? "um número inteiro"_w : "um número"_w; }
+
+std::string esperava(const std::string& esperado, const std::string& visto) {
+  return "esperava " + esperado + " e encontrou " + visto;
 }
 
 std::string colunas(size_t de, int w) {
@@ -84,8 +93,10 @@ bool le_real(const std::string& texto, int decimais, float& valor) {
   return true;
 }
 
-VirgulaDecimal::VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor)
-    : ErroFicheiro(ficheiro, linha, valor + " tem vírgula decimal: use o ponto"_w) {}
+// A whole number has no decimals to write otherwise: its message says what it takes.
+VirgulaDecimal::VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor, bool inteiro)
+    : ErroFicheiro(ficheiro, linha,
+                   inteiro ? esperava(um_numero(true), valor) : valor + " tem vírgula decimal: use o ponto"_w) {}
 
 Campos::Campos(const std::string& registo, const std::string& ficheiro, int linha)
     : registo_(registo), ficheiro_(ficheiro), linha_(linha) {}
@@ -98,14 +109,14 @@ std::string Campos::campo(int w) {
 }
 
 void Campos::falha(const std::string& esperado, const std::string& visto) const {
-  throw ErroFicheiro(ficheiro_, linha_, "esperava " + esperado + " e encontrou " + cita(visto));
+  throw ErroFicheiro(ficheiro_, linha_, esperava(esperado, cita(visto)));
 }
 
 int32_t Campos::I(int w) {
   size_t de = pos_;
   std::string c = campo(w), s = sem_brancos(c);
   int32_t v = 0;
-  if (!s.empty() && !le_inteiro(s, v)) falha("um número inteiro "_w + colunas(de, w), c);
+  if (!s.empty() && !le_inteiro(s, v)) falha(um_numero(true) + " " + colunas(de, w), c);
   return v;
 }
 
@@ -113,20 +124,22 @@ float Campos::F(int w, int d) {
   size_t de = pos_;
   std::string c = campo(w), s = sem_brancos(c);
   float v = 0;
-  if (!s.empty() && !le_real(s, d, v)) falha("um número "_w + colunas(de, w), c);
-  return v;
+  if (s.empty() || le_real(s, d, v)) return v;
+  std::string virgula = virgula_decimal(c);
+  if (!virgula.empty()) throw VirgulaDecimal(ficheiro_, linha_, cita(virgula));
+  falha(um_numero(false) + " " + colunas(de, w), c);
 }
 
 std::string Campos::A(int w) { return campo(w); }
 
 void Campos::X(int w) { pos_ += w; }
 
-std::string Livre::valor(const std::string& esperado) {
+std::string Livre::valor(bool inteiro) {
   while (proximo_ == valores_.size()) {
     std::string r;
     if (!fonte_.proximo(r, linha_)) {
       linha_ = 0;
-      falha(esperado, "o fim do ficheiro");
+      falha(inteiro, "o fim do ficheiro");
     }
     valores_.clear();
     proximo_ = 0;
@@ -147,26 +160,27 @@ std::string Livre::valor(const std::string& esperado) {
       virgula_ = virgula_decimal(r);
       linha_virgula_ = linha_;
     }
-    if (numeros_ > n_ && !virgula_.empty()) throw VirgulaDecimal(fonte_.nome(), linha_virgula_, cita(virgula_));
+    if (numeros_ > n_ && !virgula_.empty())
+      throw VirgulaDecimal(fonte_.nome(), linha_virgula_, cita(virgula_), inteiro);
   }
   return valores_[proximo_++];
 }
 
-void Livre::falha(const std::string& esperado, const std::string& visto) const {
-  throw ErroFicheiro(fonte_.nome(), linha_, "esperava " + esperado + " e encontrou " + visto);
+void Livre::falha(bool inteiro, const std::string& visto) const {
+  throw ErroFicheiro(fonte_.nome(), linha_, esperava(um_numero(inteiro), visto));
 }
 
 float Livre::real() {
-  std::string s = valor("um número"_w);
+  std::string s = valor(false);
   float v = 0;
-  if (!le_real(s, 0, v)) falha("um número"_w, cita(s));
+  if (!le_real(s, 0, v)) falha(false, cita(s));
   return v;
 }
 
 int32_t Livre::inteiro() {
-  std::string s = valor("um número inteiro"_w);
+  std::string s = valor(true);
   int32_t v = 0;
-  if (!le_inteiro(s, v)) falha("um número inteiro"_w, cita(s));
+  if (!le_inteiro(s, v)) falha(true, cita(s));
   return v;
 }
 

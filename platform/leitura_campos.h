@@ -24,7 +24,8 @@ class Campos {
   // Integer of w columns: blanks ignored, a blank field is 0.
   int32_t I(int w);
   // Real of w columns with d decimals: blanks ignored, a blank field is 0, without a decimal point the
-  // last d digits are the decimals ("10" in F10.3 is 0.010); an exponent (E or D) may follow.
+  // last d digits are the decimals ("10" in F10.3 is 0.010); an exponent (E or D) may follow. A field
+  // written with a decimal comma ("0,15") throws VirgulaDecimal.
   float F(int w, int d);
   // Text of w columns (blank-padded when the record is short).
   std::string A(int w);
@@ -39,17 +40,18 @@ class Campos {
   size_t pos_ = 0;
 };
 
-// A read whose records hold more numbers than it takes, one of them with a comma between two digits: the
-// numbers were written with decimal commas ("0,10" read as 0 and 10). valor is that number, as quoted.
+// A number written with a decimal comma: a word with a comma between two digits and no decimal point
+// ("0,10", read in free form as 0 and 10). valor is that word, as quoted; the message of a read of a whole
+// number (inteiro) says that a whole number was expected.
 class VirgulaDecimal : public ErroFicheiro {
  public:
-  VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor);
+  VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor, bool inteiro = false);
 };
 
 // One free-form read of n values: separated by blanks, tabs or commas, taken from the next record on and
 // going on to the following records while more are needed; the rest of the last record used is ignored.
-// Records that hold more numbers than n, one of them with a comma between two digits, throw VirgulaDecimal
-// naming the record with the comma.
+// Records that hold more numbers than n, one word of them written with a decimal comma, throw
+// VirgulaDecimal naming the record of that word; commas that separate values ("1.05,1.10") are read.
 class Livre {
  public:
   explicit Livre(FonteRegistos& fonte, int n = 1) : fonte_(fonte), n_(n) {}
@@ -57,15 +59,15 @@ class Livre {
   int32_t inteiro();
 
  private:
-  std::string valor(const std::string& esperado);
-  [[noreturn]] void falha(const std::string& esperado, const std::string& visto) const;
+  std::string valor(bool inteiro);
+  [[noreturn]] void falha(bool inteiro, const std::string& visto) const;
   FonteRegistos& fonte_;
   int n_;
   std::vector<std::string> valores_;
   size_t proximo_ = 0;
   int linha_ = 0;
   int numeros_ = 0;      // numbers on the records of this read so far
-  std::string virgula_;  // the first word of them with a comma between two digits, and its record
+  std::string virgula_;  // the first word of them written with a decimal comma, and its record
   int linha_virgula_ = 0;
 };
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cp1252.h"
 #include "cultura_exemplo.h"
 #include "erro.h"
 #include "pasta_temporaria.h"
@@ -28,6 +29,15 @@ void iguais(const DadosCultura& a, const DadosCultura& b) {
   EXPECT_EQ(a.TOL, b.TOL);
   EXPECT_EQ(a.INDK, b.INDK);
   EXPECT_EQ(a.KC.v, b.KC.v);
+}
+
+// The example file with one line changed, written as a hand-edited file may hold it.
+std::string com(const std::string& linha, const std::string& nova) {
+  ESCREVE_CULTURA("a_CUL.txt", exemplo());
+  std::string f = le("a_CUL.txt");
+  size_t i = f.find(linha + "\r\n");
+  EXPECT_NE(i, std::string::npos) << linha;
+  return f.replace(i, linha.size(), nova);
 }
 
 }  // namespace
@@ -132,4 +142,39 @@ TEST(FicheiroCultura, FileThatEndsEarlyNamesTheFile) {
     EXPECT_EQ(e.ficheiro, "c_CUL.txt");
   }
   EXPECT_THROW(LE_CULTURA("nenhum_CUL.txt", L), ErroFicheiro);
+}
+
+TEST(FicheiroCultura, CoefficientsSeparatedByCommasReadAsWithBlanks) {
+  const std::string kc = "  1.050   1.100   1.200   1.250   1.000";
+  for (const char* nova : {" 1.05,1.10,1.20,1.25,1.00,1.10", " 1.05,1.10,1.20\r\n1.25 1.00 1.10"}) {
+    PastaTemporaria p;
+    grava("v_CUL.txt", com(kc, nova));
+    DadosCultura L;
+    LE_CULTURA("v_CUL.txt", L);
+    iguais(exemplo(), L);
+  }
+}
+
+TEST(FicheiroCultura, DecimalCommasAreRefusedWithTheLine) {
+  const struct {
+    std::string linha, nova, mensagem;
+  } casos[] = {
+      {"  1.050   1.100   1.200   1.250   1.000", "  1,050   1,100   1,200   1,250   1,000",
+       "linha 22: \"1,050\" tem vírgula decimal: use o ponto"},
+      {" 24/ 6    0.150", " 24/ 6    0,150", "linha 12: \"0,150\" tem vírgula decimal: use o ponto"},
+      {"   0.000     4", "   0,000     4", "linha 19: \"0,000\" tem vírgula decimal: use o ponto"},
+      {" 12.5", " 12,5", "linha 20: \"12,5\" tem vírgula decimal: use o ponto"},
+      {"S\r\n 1", "S\r\n 1,0", "linha 17: esperava um número inteiro e encontrou \"1,0\""},
+  };
+  for (const auto& c : casos) {
+    PastaTemporaria p;
+    grava("v_CUL.txt", com(c.linha, c.nova));
+    DadosCultura L;
+    try {
+      LE_CULTURA("v_CUL.txt", L);
+      ADD_FAILURE() << c.nova;
+    } catch (const ErroFicheiro& e) {
+      EXPECT_EQ(para_utf8(e.mensagem()), "Erro no ficheiro v_CUL.txt, " + c.mensagem);
+    }
+  }
 }

@@ -41,6 +41,12 @@ TEST(FicheiroSolo, ReaderTakesFreeFormRecordsAndPassesOverRecord3) {
   DadosSolo lido;
   LE_SOLO("m", lido);
   iguais(lido, EXEMPLO);
+  // A value after the one a record holds, separated by a comma.
+  std::string virgulas = LINHAS_EXEMPLO;
+  grava("v_FRT.txt", virgulas.replace(virgulas.find(" 0.200\r\n"), 6, " 0.200,1"));
+  DadosSolo v;
+  LE_SOLO("v", v);
+  iguais(v, EXEMPLO);
 }
 
 TEST(FicheiroSolo, ValuesAreKeptRoundedToTheirFieldAndTooWideOnesDoNotFit) {
@@ -93,6 +99,7 @@ TEST(FicheiroSolo, ReaderRefusesWhatTheCalculationCannotUseNamingFileLineAndValu
       {r1 + r2 + "\n" + r4 + r5, 0, "o fim do ficheiro"},
       {r1 + r2, 0, "o ficheiro acabou quando se esperava o registo 3"},
       {r1 + r2 + "\n" + r4 + " 0.500  200.0\n" + r6, 0, "o fim do ficheiro"},
+      {r1 + r2 + "\n 0,200 1\n" + r5 + r6, 4, "linha 4: \"0,200\" tem vírgula decimal: use o ponto"},
   };
   for (const Caso& c : casos) {
     PastaTemporaria pasta;

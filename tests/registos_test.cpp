@@ -102,8 +102,9 @@ TEST_F(FicheiroTest, FreeFormRefusesWhatIsNotANumberWithItsLine) {
   EXPECT_THROW(h.livre().inteiro(), ErroFicheiro);  // 1.5 is not an integer
 }
 
-// Lines that hold more numbers than a read takes, with a comma between two digits, were written with
-// decimal commas; commas that only separate the values needed keep being read. Typed and in a file alike.
+// Lines that hold more numbers than a read takes, with a word that has a comma between two digits and no
+// decimal point, were written with decimal commas; commas that separate values are read as the free-form
+// rule says, the rest of the last line ignored. Typed and in a file alike.
 TEST_F(FicheiroTest, DecimalCommasAreRefusedWhereTheyMakeTooManyValues) {
   const std::string serie = "0,99 1,48 2,31 3,25 4,10 5,02 5,55 5,12 3,87 2,40 1,30 0,85";
   struct Caso {
@@ -111,13 +112,17 @@ TEST_F(FicheiroTest, DecimalCommasAreRefusedWhereTheyMakeTooManyValues) {
     int n;
     std::vector<float> valores;  // empty: refused
     int linha = 0;               // the line named when refused
-    std::string citado = "";
+    std::string problema = "";   // UTF-8
+    bool inteiro = false;        // read as whole numbers
   } casos[] = {
-      {{"0,10"}, 1, {}, 1, "\"0,10\""},
-      {{"1,05 1,10 1,20 1,25 1,00"}, 5, {}, 1, "\"1,05\""},
-      {{serie}, 12, {}, 1, "\"0,99\""},
-      {{"1,05 1,10", "1.2 1.25 1.0"}, 5, {}, 1, "\"1,05\""},
-      {{"", "2 3,5"}, 2, {}, 2, "\"3,5\""},
+      {{"0,10"}, 1, {}, 1, "\"0,10\" tem vírgula decimal: use o ponto"},
+      {{"1,05 1,10 1,20 1,25 1,00"}, 5, {}, 1, "\"1,05\" tem vírgula decimal: use o ponto"},
+      {{"1,050 1,100 1,200 1,150 0,950"}, 5, {}, 1, "\"1,050\" tem vírgula decimal: use o ponto"},
+      {{serie}, 12, {}, 1, "\"0,99\" tem vírgula decimal: use o ponto"},
+      {{"1,05 1,10", "1.2 1.25 1.0"}, 5, {}, 1, "\"1,05\" tem vírgula decimal: use o ponto"},
+      {{"", "2 3,5"}, 2, {}, 2, "\"3,5\" tem vírgula decimal: use o ponto"},
+      {{"1.5,2 3,5"}, 2, {}, 1, "\"3,5\" tem vírgula decimal: use o ponto"},  // the word without a point
+      {{"4,5"}, 1, {}, 1, "esperava um número inteiro e encontrou \"4,5\"", true},
       {{"1.05,1.10"}, 2, {1.05f, 1.10f}},
       {{"1,1,1,1,1"}, 5, {1, 1, 1, 1, 1}},
       {{"0,10"}, 2, {0, 10}},
@@ -125,6 +130,14 @@ TEST_F(FicheiroTest, DecimalCommasAreRefusedWhereTheyMakeTooManyValues) {
       {{"0.25, 7"}, 1, {0.25f}},
       {{"45 , 150,0.3   resto"}, 3, {45, 150, 0.3f}},
       {{"1.5 2.5"}, 1, {1.5f}},
+      // Twelve months and the yearly total, one value too many, a trailing value, over two lines.
+      {{"1.00,1.50,2.50,3.30,4.60,5.30,5.90,6.10,4.80,3.00,2.00,1.20,41.20"},
+       12,
+       {1.00f, 1.50f, 2.50f, 3.30f, 4.60f, 5.30f, 5.90f, 6.10f, 4.80f, 3.00f, 2.00f, 1.20f}},
+      {{" 1.05,1.10,1.20,1.15,0.95,1.00"}, 5, {1.05f, 1.10f, 1.20f, 1.15f, 0.95f}},
+      {{" 0.200,1"}, 1, {0.2f}},
+      {{"1.05,1.10,1.20", "1.15 0.95 1.00"}, 5, {1.05f, 1.10f, 1.20f, 1.15f, 0.95f}},
+      {{"4, 5"}, 1, {4}, 0, "", true},
   };
   for (const Caso& c : casos) {
     std::string texto;
@@ -140,19 +153,42 @@ TEST_F(FicheiroTest, DecimalCommasAreRefusedWhereTheyMakeTooManyValues) {
     for (FonteRegistos* fonte : {static_cast<FonteRegistos*>(&f), static_cast<FonteRegistos*>(&t)}) {
       const bool ficheiro = fonte == &f;
       Livre l(*fonte, c.n);
+      auto le = [&] { return c.inteiro ? static_cast<float>(l.inteiro()) : l.real(); };
       try {
-        for (float v : c.valores) EXPECT_EQ(l.real(), v) << c.linhas[0];
+        for (float v : c.valores) EXPECT_EQ(le(), v) << c.linhas[0];
         if (c.valores.empty()) {
-          for (int k = 1; k <= c.n; ++k) l.real();
+          for (int k = 1; k <= c.n; ++k) le();
           ADD_FAILURE() << c.linhas[0] << " read";
         }
       } catch (const VirgulaDecimal& e) {
         EXPECT_TRUE(c.valores.empty()) << c.linhas[0];
         EXPECT_EQ(e.ficheiro, ficheiro ? "v_pre.txt" : "");
         EXPECT_EQ(e.linha, ficheiro ? c.linha : 0);
-        EXPECT_EQ(para_utf8(e.problema), c.citado + " tem vírgula decimal: use o ponto") << c.linhas[0];
+        EXPECT_EQ(para_utf8(e.problema), c.problema) << c.linhas[0];
       }
     }
+  }
+}
+
+// A fixed-column real written with a decimal comma says so, with the file and the line; a field with a
+// point and a comma is only unreadable.
+TEST(Campos, DecimalCommaInARealFieldIsNamed) {
+  try {
+    Campos c(" 20/ 6    0,150", "x_CUL.txt", 12);
+    c.X(6);
+    c.F(10, 3);
+    FAIL();
+  } catch (const VirgulaDecimal& e) {
+    EXPECT_EQ(para_utf8(e.mensagem()),
+              "Erro no ficheiro x_CUL.txt, linha 12: \"0,150\" tem vírgula decimal: use o ponto");
+  }
+  try {
+    Campos(" 0.1,5").F(6, 3);
+    FAIL();
+  } catch (const VirgulaDecimal&) {
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(para_utf8(e.problema), "esperava um número nas colunas 1-6 e encontrou \" 0.1,5\"");
   }
 }
 

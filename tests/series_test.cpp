@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <sstream>
+
 #include "convert_pre.h"
 #include "cp1252.h"
 #include "pasta_temporaria.h"
@@ -144,6 +147,8 @@ TEST(Series, MissingYearsAndUnreadableValuesNameTheLineAndTheYear) {
        "Erro no ficheiro s_pre.txt, linha 5: esperava um número e encontrou \"x\" (ano 2002)"},
       {"3\n2\n1998\n" + valores(1) + valores(1) + valores(1) + "1999\n1 2\n", 1999,
        "Erro no ficheiro s_pre.txt, linha 8: o ficheiro acaba antes dos valores do ano 1999"},
+      {"1\n2\n2001\n" + valores(1) + "1,00 1,50 2,50 3,30 4,60 5,30 5,90 6,10 4,80 3,00 2,00 1,20\n", 2002,
+       "Erro no ficheiro s_pre.txt, linha 5: \"1,00\" tem vírgula decimal: use o ponto (ano 2002)"},
   };
   for (const auto& c : casos) {
     PastaTemporaria p;
@@ -158,6 +163,43 @@ TEST(Series, MissingYearsAndUnreadableValuesNameTheLineAndTheYear) {
     } catch (const ErroFicheiro& e) {
       EXPECT_EQ(para_utf8(e.mensagem()), c.mensagem);
     }
+  }
+}
+
+// The series with each line of twelve values written "1.5,2.5,...,12.5,TOTAL": separated by commas, the
+// yearly total after the months.
+std::string com_total(const std::string& serie) {
+  std::istringstream linhas(serie);
+  std::string l, r;
+  while (std::getline(linhas, l)) {
+    std::istringstream palavras(l);
+    std::vector<std::string> v{std::istream_iterator<std::string>(palavras), {}};
+    if (v.size() == 12) {
+      float total = 0;
+      l.clear();
+      for (const std::string& x : v) {
+        l += x + ",";
+        total += std::stof(x);
+      }
+      l += std::to_string(total);
+    }
+    r += l + "\n";
+  }
+  return r;
+}
+
+TEST(Series, ValuesSeparatedByCommasWithAYearlyTotalReadAsWithBlanks) {
+  for (const std::string& serie : {mensal(3, 2001), decendial(3, 2001)}) {
+    PastaTemporaria p;
+    grava("b_pre.txt", serie);
+    grava("v_pre.txt", com_total(serie));
+    ASSERT_NE(le("v_pre.txt").find(".5,"), std::string::npos);
+    SERIE B("b_pre.txt"), V("v_pre.txt");
+    LE_CABECALHO(B);
+    LE_CABECALHO(V);
+    Tabela2<float, 3, 12> TB, TV;
+    EXPECT_EQ(le_anos(V, {2002, 2003}, TV), le_anos(B, {2002, 2003}, TB));
+    EXPECT_EQ(TV.v, TB.v);
   }
 }
 
