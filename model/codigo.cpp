@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "diretorias.h"
+#include "mensagem.h"
 #include "rotinas_minhas.h"
 
 namespace {
@@ -28,6 +29,6 @@ std::string PEDE_CODIGO(const std::string& prompt, size_t tamanho, const std::st
     if (apara(CODIGO) == "0") return CODIGO;
     std::string recusa = RECUSA_CODIGO(CODIGO, tipo);
     if (recusa.empty()) return CODIGO;
-    qw::escreve(margem + recusa);
+    mensagem(margem + recusa);
   }
 }

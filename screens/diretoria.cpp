@@ -2,6 +2,7 @@
 #include <cctype>
 
 #include "diretorias.h"
+#include "mensagem.h"
 #include "registos.h"
 #include "rotinas_minhas.h"
 
@@ -106,7 +107,8 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
   if (!ALTERA_DIR(DIRET, DIRET0)) {
     qw::fq_settextposition(18, 4);
     const std::string nome = FICHDIR(DIRET0).empty() ? "diretoria.dat" : FICHDIR(DIRET0);
-    qw::fq_outtext("Não foi possível guardar a escolha em "_w + VISIVEL(nome, 18, 42, 28));
+    // What of a long name fits the rows above the pause.
+    mensagem("Não foi possível guardar a escolha em "_w + VISIVEL(nome, 19, 4, 28));
     ENTER();
   }
 }
