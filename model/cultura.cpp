@@ -125,7 +125,7 @@ bool codigo(std::string& CODIGO, std::string& nome) {
   for (;;) {
     SALTA();
     qw::escreve("");
-    CODIGO = PEDE_CODIGO(brancos(3) + "Código do ficheiro de cultura? "_w, 40, "CUL");
+    CODIGO = PEDE_CODIGO(brancos(3) + "Código do ficheiro de cultura? "_w, 40, {"CUL"});
     if (apara(CODIGO) == "0") return false;
     LIMPAM(nome, CODIGO, "CUL");
     nome = apara(nome);
