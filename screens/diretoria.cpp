@@ -95,8 +95,9 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
     qw::fq_outtext("(Ex: c:\\PALUDEX\\dados) ===> ");
     std::string resposta = qw::le_linha();
     if (ultimo(resposta) == 0) return;
-    if (resposta.size() <= TAM_DIRET && muda_diretoria(resposta)) {
-      DIRET = fixo(resposta, TAM_DIRET);
+    // A folder of any depth is taken whole, as the start folder is.
+    if (muda_diretoria(resposta)) {
+      DIRET = PASTA_FIXA(resposta);
       break;
     }
     // The refused answer is wiped before the prompt is written again (to the end of the screen at most).
