@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 4)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all run test configure build build-asan clean
+.PHONY: all run test configure build build-asan clean dados-antigos
 
 all: build
 
@@ -17,16 +17,22 @@ build-asan:
 	@test -f build-asan/CMakeCache.txt || cmake -S . -B build-asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DPALUDEX_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 
-# The data folder is outside build/, so that no make target removes it; it is seeded from examples/ the first
-# time only (a data folder left in build/ by earlier versions is moved there instead).
-run: configure
+# The data folder is dados/, outside build/, so that no make target removes it. Earlier versions kept it in
+# build/dados: such a folder is moved to dados/ when there is none yet, before build/ is used or removed.
+dados-antigos:
+	@test -d dados || ! test -d build/dados || mv build/dados dados
+
+# The data folder is seeded from examples/ the first time only.
+run: configure dados-antigos
 	cmake --build build -j $(JOBS) --target paludex
-	@test -d dados || { test -d build/dados && mv build/dados dados; } || { mkdir dados && cp -R examples/. dados/; }
+	@test -d dados || { mkdir dados && cp -R examples/. dados/; }
 	cd dados && ../build/paludex
 
 test: build build-asan
 	cd build && ctest --output-on-failure -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-clean:
+# A data folder left in build/dados beside an existing dados/ is not removed: the user says where it goes.
+clean: dados-antigos
+	@! test -d build/dados || { echo "build/dados guarda dados e dados/ também existe: tire build/dados de build/ antes de make clean" >&2; exit 1; }
 	rm -rf build build-asan

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "lamina1.h"
+#include "mensagem.h"
 #include "registos.h"
 #include "respostas.h"
 #include "rotinas_minhas.h"
@@ -24,7 +25,7 @@ float POSITIVO(const std::string& prompt, const std::string& recusa) {
 
 // A flooding option that cannot be kept: its line, a pause, and the menu again.
 void OUTRA_OPCAO(const std::string& linha) {
-  qw::escreve(brancos(8) + linha);
+  mensagem(brancos(8) + linha);
   ENTER();
 }
 

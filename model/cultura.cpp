@@ -7,6 +7,7 @@
 #include "cp1252.h"
 #include "diretorias.h"
 #include "ficheiro_cultura.h"
+#include "mensagem.h"
 #include "meses.h"
 #include "registos.h"
 #include "respostas.h"
@@ -54,7 +55,7 @@ void livres(int32_t N, const std::string& prompt, T (Livre::*ler)(), bool (*cabe
       guarda(k++, v);
       continue;
     }
-    if (r == Leitura::LIDA) qw::escreve(recusa);
+    if (r == Leitura::LIDA) mensagem(recusa);
     if (r != Leitura::LIDA) k = inicio;
     qw::pergunta(prompt);
     inicio = k;
@@ -107,7 +108,7 @@ void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, in
         return;
       }
     }
-    if (!porque.empty()) qw::escreve(porque);
+    if (!porque.empty()) mensagem(porque);
     mostra();
   }
 }
@@ -129,7 +130,7 @@ bool codigo(std::string& CODIGO, std::string& nome) {
   for (;;) {
     SALTA();
     qw::escreve("");
-    CODIGO = PEDE_CODIGO(brancos(3) + "Código do ficheiro de cultura? "_w, 40, "CUL");
+    CODIGO = PEDE_CODIGO(brancos(3) + "Código do ficheiro de cultura? "_w, 40, {"CUL"});
     if (apara(CODIGO) == "0") return false;
     LIMPAM(nome, CODIGO, "CUL");
     nome = apara(nome);
@@ -261,7 +262,7 @@ void coeficientes(DadosCultura& D, const std::string& CODIGO) {
     if (D.INDK != 2) continue;
     // Seven coefficients and twelve month names: a season of 1 to 7 months within the year.
     if (meses_coeficientes(D.MMFASE(1), D.MMFASE(6))) break;
-    qw::escreve(brancos(10) + "Coeficientes mensais só para 1 a 7 meses, da sementeira à colheita."_w);
+    mensagem(brancos(10) + "Coeficientes mensais só para 1 a 7 meses, da sementeira à colheita."_w);
   }
   if (D.INDK != 2) return;
   qw::escreve("");

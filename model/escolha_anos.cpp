@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "mensagem.h"
 #include "registos.h"
 #include "rotinas_minhas.h"
 
@@ -41,8 +42,8 @@ void SERIE_TECLADA(int32_t IANO1, int32_t IANO2, int32_t& ANO, int32_t& ANOF) {
     qw::escreve("");
     qw::pergunta(std::string(8, ' ') + "Série de anos pretendida? "_w);
     if (ANOS_TECLADOS(qw::le_linha(), ANO, &ANOF)) return;
-    qw::escreve(std::string(8, ' ') + "Escreva dois anos de 4 algarismos separados por um carácter (ex: "_w +
-                ano4(IANO1) + "-" + ano4(IANO2) + ").");
+    mensagem(std::string(8, ' ') + "Escreva dois anos de 4 algarismos separados por um carácter (ex: "_w +
+             ano4(IANO1) + "-" + ano4(IANO2) + ").");
   }
 }
 
@@ -65,7 +66,7 @@ void ESCOLHE_ANOS(int32_t IANO1, int32_t IANO2, int32_t& ANO, int32_t& ANOF, int
       if (ANO < IANO1 || ANOF > IANO2 || ANO > IANO2) continue;
     } else {
       if (!ANOS_TECLADOS(ANO_CAR, ANO, nullptr)) {
-        qw::escreve("  Escreva o ano em algarismos (ex: " + ano4(IANO1) + ").");
+        mensagem("  Escreva o ano em algarismos (ex: " + ano4(IANO1) + ").");
         continue;
       }
       if (ANO < IANO1 || ANO > IANO2) continue;
@@ -78,8 +79,8 @@ void ESCOLHE_ANOS(int32_t IANO1, int32_t IANO2, int32_t& ANO, int32_t& ANOF, int
     // The span of a long period may not fit 32 bits.
     if (ISEQUE_CONST == 1 || int64_t{ANOF} - ANO < MAX_ANOS_FREQUENCIA) return;
     SALTA();
-    qw::escreve(" Com os mesmos dados da rega todos os anos a série não pode ter mais de "_w +
-                std::to_string(MAX_ANOS_FREQUENCIA) + " anos");
+    mensagem(" Com os mesmos dados da rega todos os anos a série não pode ter mais de "_w +
+             std::to_string(MAX_ANOS_FREQUENCIA) + " anos");
     ISEQUE_CONST = 0;
   }
 }

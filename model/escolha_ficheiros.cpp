@@ -87,7 +87,8 @@ bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR) {
     RESUMO("ficheiro do solo ==============> ", COD.SOLO);
     RESUMO("ficheiro da cultura ===========> ", COD.CULTURA);
     qw::escreve("");
-    COD.SAIDA = PEDE_CODIGO(BRANCOS_8 + "Código para o ficheiro de saída?  "_w, 98);
+    // A folder at the name of a result file is found before the run asks anything more.
+    COD.SAIDA = PEDE_CODIGO(BRANCOS_8 + "Código para o ficheiro de saída?  "_w, 98, {"NRG", "BAL", "frq"}, false);
     qw::escreve("");
     qw::escreve("");
   } while (!CORRETOS());

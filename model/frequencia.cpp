@@ -1,8 +1,8 @@
 #include "frequencia.h"
 
 #include "convert_pre.h"
+#include "finito.h"
 #include "meses.h"
-#include "relatorios.h"
 #include "rotinas_minhas.h"
 
 namespace {

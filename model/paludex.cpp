@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "erro.h"
+#include "mensagem.h"
 #include "cultura.h"
 #include "paludec.h"
 #include "respostas.h"
@@ -13,19 +14,20 @@ namespace {
 // An option that meets a file it cannot read or write, or refuses, ends with its message; the menu
 // comes again. A fault of the program itself is shown the same way rather than ending the run.
 void OPCAO(int IOP, int& IERR, const std::string& DIRET) {
-  std::string mensagem;
+  std::string texto;
   try {
     if (IOP == 1) CRIA_CULTURA(IERR);
     if (IOP == 2) SOLO(IERR);
     if (IOP == 3) PALUDEC(IERR, DIRET);
     return;
   } catch (const ErroFicheiro& e) {
-    mensagem = e.mensagem();
+    texto = e.mensagem();
   } catch (const std::exception& e) {
-    mensagem = "Erro interno do programa: " + de_utf8(e.what());
+    texto = "Erro interno do programa: " + de_utf8(e.what());
   }
-  qw::escreve("");
-  qw::escreve(" " + mensagem);
+  // Whatever the option left on the screen, the rows of the message hold nothing else.
+  mensagem("");
+  mensagem(" " + texto);
   CARREGUE();
 }
 

@@ -1,8 +1,7 @@
 #include "relatorios.h"
 
-#include <cmath>
-
 #include "consola.h"
+#include "finito.h"
 #include "meses.h"
 #include "texto.h"
 
@@ -65,13 +64,6 @@ void ABRE_RELATORIOS(FicheiroEscrita& NRG, FicheiroEscrita& BAL, const std::stri
 void ANO_NRG(FicheiroEscrita& NRG, int32_t ANO) {
   NRG.registo("");
   NRG.registo(linha_ano(ANO));
-}
-
-void FINITO(float valor, int32_t ANO) {
-  if (!std::isfinite(valor))
-    throw ErroFicheiro("", 0,
-                       "o cálculo do ano "_w + std::to_string(ANO) +
-                           " dá valores infinitos ou indefinidos (verifique os dados)"_w);
 }
 
 void FIM_ANO(FicheiroEscrita& NRG, FicheiroEscrita& BAL, BalancoAno& B, float EA, int32_t ANO, FicheiroEscrita* FRQ,

@@ -27,8 +27,5 @@ void ANO_NRG(FicheiroEscrita& NRG, int32_t ANO);
 void FIM_ANO(FicheiroEscrita& NRG, FicheiroEscrita& BAL, BalancoAno& B, float EA, int32_t ANO, FicheiroEscrita* FRQ,
              TabelaAnos& RMATR, int32_t IIA);
 
-// Throws ErroFicheiro naming the year ANO when a value computed for the result files is not finite.
-void FINITO(float valor, int32_t ANO);
-
 // After the last year: the closing lines of both reports.
 void FECHA_RELATORIOS(FicheiroEscrita& NRG, FicheiroEscrita& BAL);

@@ -1,6 +1,7 @@
 #include "respostas.h"
 
 #include "consola.h"
+#include "mensagem.h"
 #include "teclado.h"
 #include "texto.h"
 
@@ -14,10 +15,10 @@ Leitura RESPOSTA_LIVRE(const std::function<void()>& ler, bool diz_ilegivel) {
     ler();
     return Leitura::LIDA;
   } catch (const VirgulaDecimal& e) {
-    qw::escreve(std::string(5, ' ') + e.problema + ".");
+    mensagem(std::string(5, ' ') + e.problema + ".");
     return Leitura::VIRGULAS;
   } catch (const ErroFicheiro& e) {
-    if (diz_ilegivel) qw::escreve(std::string(5, ' ') + e.problema + ".");
+    if (diz_ilegivel) mensagem(std::string(5, ' ') + e.problema + ".");
     return Leitura::ILEGIVEL;
   }
 }
@@ -42,7 +43,7 @@ T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& p
     if (!le(valor, diz_ilegivel)) continue;
     std::string recusa;
     if (aceita(valor, recusa)) return valor;
-    if (!recusa.empty()) qw::escreve(recusa);
+    if (!recusa.empty()) mensagem(recusa);
   }
 }
 
@@ -69,8 +70,8 @@ bool CORRETOS() {
 }
 
 void CARREGUE() {
-  qw::escreve("");
-  qw::escreve("");
-  qw::escreve(std::string(30, ' ') + "CARREGUE <ENTER> PARA CONTINUAR ");
+  mensagem("");
+  mensagem("");
+  mensagem(std::string(30, ' ') + "CARREGUE <ENTER> PARA CONTINUAR ");
   qw::le_linha();
 }

@@ -36,5 +36,6 @@ int32_t PERGUNTA_INTEIRO(std::initializer_list<std::string> linhas, const std::s
 
 // "Os dados estão corretos (S/N) ", 10 blanks in; false when answered "N" or "n".
 bool CORRETOS();
-// Two empty lines, "CARREGUE <ENTER> PARA CONTINUAR " 30 blanks in, and a wait for a typed line.
+// Two empty lines, "CARREGUE <ENTER> PARA CONTINUAR " 30 blanks in, and a wait for a typed line. The three
+// rows hold nothing else: the pause may follow any screen.
 void CARREGUE();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "mensagem.h"
 #include "registos.h"
 #include "respostas.h"
 #include "rotinas_minhas.h"
@@ -43,7 +44,7 @@ bool RESPOSTAS_ANO(int32_t ANO, float& AREA, float& RU0, float& EA) {
         EA = PERGUNTA_NUMERO("Perdas acidentais (%) =======================> ");
         // The gross requirement divides by 1 - EA/100.
         if (EA >= 100)
-          qw::escreve(BRANCOS_8 + "As perdas acidentais têm de ser inferiores a 100 %"_w);
+          mensagem(BRANCOS_8 + "As perdas acidentais têm de ser inferiores a 100 %"_w);
         else
           passo = CONFIRMA;
         break;

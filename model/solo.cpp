@@ -54,7 +54,7 @@ bool CODIGO_SOLO(std::string& CODIGO) {
     qw::escreve("");
     qw::escreve(brancos(14) + "Introdução dos dados"_w);
     qw::escreve("");
-    CODIGO = PEDE_CODIGO("   Código do ficheiro? "_w, 50, "FRT");
+    CODIGO = PEDE_CODIGO("   Código do ficheiro? "_w, 50, {"FRT"});
     if (apara(CODIGO) == "0") return false;
     if (!existe(apara(nome_frt(CODIGO)))) return true;
     qw::escreve("");

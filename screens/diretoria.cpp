@@ -2,6 +2,7 @@
 #include <cctype>
 
 #include "diretorias.h"
+#include "mensagem.h"
 #include "registos.h"
 #include "rotinas_minhas.h"
 
@@ -94,8 +95,9 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
     qw::fq_outtext("(Ex: c:\\PALUDEX\\dados) ===> ");
     std::string resposta = qw::le_linha();
     if (ultimo(resposta) == 0) return;
-    if (resposta.size() <= TAM_DIRET && muda_diretoria(resposta)) {
-      DIRET = fixo(resposta, TAM_DIRET);
+    // A folder of any depth is taken whole, as the start folder is.
+    if (muda_diretoria(resposta)) {
+      DIRET = PASTA_FIXA(resposta);
       break;
     }
     // The refused answer is wiped before the prompt is written again (to the end of the screen at most).
@@ -106,7 +108,8 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
   if (!ALTERA_DIR(DIRET, DIRET0)) {
     qw::fq_settextposition(18, 4);
     const std::string nome = FICHDIR(DIRET0).empty() ? "diretoria.dat" : FICHDIR(DIRET0);
-    qw::fq_outtext("Não foi possível guardar a escolha em "_w + VISIVEL(nome, 18, 42, 28));
+    // What of a long name fits the rows above the pause.
+    mensagem("Não foi possível guardar a escolha em "_w + VISIVEL(nome, 19, 4, 28));
     ENTER();
   }
 }
