@@ -3,6 +3,7 @@
 
 #include "diretorias.h"
 #include "registos.h"
+#include "renomeacao.h"
 #include "rotinas_minhas.h"
 
 namespace {
@@ -54,6 +55,7 @@ bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
 void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF) {
   DIRETORIA_CORRENTE(DIRET0);
   if (!LE_DIRETORIA(FICHDIR(DIRET0), DIRET) || !muda_diretoria(DIRET)) DIRET = DIRET0;
+  arruma_pasta();
   IDEF = 1;
 }
 
@@ -95,6 +97,7 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
     std::string resposta = qw::le_linha();
     if (ultimo(resposta) == 0) return;
     if (resposta.size() <= TAM_DIRET && muda_diretoria(resposta)) {
+      arruma_pasta();
       DIRET = fixo(resposta, TAM_DIRET);
       break;
     }
