@@ -3,14 +3,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cp1252.h"
 #include "erro.h"
+#include "nomes_disco.h"
 #include "renomeacao.h"
 #include "temporarios.h"
 #include "texto.h"
 
 FicheiroEscrita::FicheiroEscrita(const std::string& nome)
-    : nome_(nome), destino_(para_utf8(nome)), temporario_(nome_temporario(destino_)) {
+    : nome_(nome), destino_(no_disco(nome)), temporario_(nome_temporario(destino_)) {
   nota_ = nota_temporario(temporario_);
   f_ = std::fopen(temporario_.c_str(), "wb");
   if (!f_) {

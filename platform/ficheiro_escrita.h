@@ -7,6 +7,8 @@
 // A text file written anew: records go to a hidden temporary file in the same folder, renamed over the
 // file once closed, checked and flushed to disk; a file never put in place is removed, and the old one
 // stays as it was. The temporary file is noted, so that a signal that ends the program removes it too.
+// The file replaced is the one found under the name as no_disco finds it (in the data folder, a name that
+// differs only in letter case); a new file bears the name as given.
 class FicheiroEscrita {
  public:
   // Throws ErroFicheiro when the temporary file cannot be created.

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "cp1252.h"
+#include "nomes_disco.h"
 #include "texto.h"
 
 FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
-  std::ifstream f(para_utf8(nome), std::ios::binary);
+  std::ifstream f(no_disco(nome), std::ios::binary);
   if (!f) throw ErroFicheiro(nome, 0, "não foi possível abrir o ficheiro"_w);
   std::string tudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   // Read by LF, a file whose lines end in CR alone would be one long line.

@@ -6,7 +6,7 @@
 
 #include "leitura_campos.h"
 
-// A text file opened for reading, whole, by its name in the current directory.
+// A text file opened for reading, whole, by its name in the current directory (found as no_disco finds it).
 class FicheiroLeitura : public FonteRegistos {
  public:
   // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone (CR and no LF, a CR
