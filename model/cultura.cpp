@@ -4,11 +4,11 @@
 #include <optional>
 
 #include "codigo.h"
-#include "cp1252.h"
 #include "diretorias.h"
 #include "ficheiro_cultura.h"
 #include "mensagem.h"
 #include "meses.h"
+#include "nomes_disco.h"
 #include "registos.h"
 #include "respostas.h"
 #include "rotinas_minhas.h"
@@ -305,8 +305,8 @@ void FICH(const std::string& CODIGO, const std::string& TIPO, int32_t& IOPCAO, s
   LIMPAM(nome, CODIGO, TIPO);
   nome = apara(nome);
   IOPCAO = 0;
-  if (!existe(nome)) std::ofstream(para_utf8(nome), std::ios::binary);
-  F.open(para_utf8(nome), std::ios::in | std::ios::out | std::ios::binary);
+  if (!existe(nome)) std::ofstream(no_disco(nome), std::ios::binary);
+  F.open(no_disco(nome), std::ios::in | std::ios::out | std::ios::binary);
   std::string linha;
   if (!F || !std::getline(F, linha)) {
     F.clear();

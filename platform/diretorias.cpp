@@ -1,7 +1,6 @@
 #include "diretorias.h"
 
 #include <dirent.h>
-#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,14 +9,23 @@
 #include <memory>
 
 #include "cp1252.h"
+#include "nomes_disco.h"
 #include "texto.h"
 
 namespace {
 
-// What stands at a name given in UTF-8 (its stat mode); 0 when nothing does.
-mode_t modo(const std::string& nome_utf8) {
+// What stands at a name on disk (its stat mode); 0 when nothing does.
+mode_t modo(const std::string& disco) {
   struct stat st;
-  return stat(nome_utf8.c_str(), &st) == 0 ? st.st_mode : 0;
+  return stat(disco.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+
+// Whether texto, from position t on, matches padrao from position p on: "*" any run of characters, "?" one.
+bool corresponde(const std::string& texto, size_t t, const std::string& padrao, size_t p) {
+  if (p == padrao.size()) return t == texto.size();
+  if (padrao[p] == '*')
+    return corresponde(texto, t, padrao, p + 1) || (t < texto.size() && corresponde(texto, t + 1, padrao, p));
+  return t < texto.size() && (padrao[p] == '?' || padrao[p] == texto[t]) && corresponde(texto, t + 1, padrao, p + 1);
 }
 
 }  // namespace
@@ -32,21 +40,22 @@ bool diretoria_corrente(std::string& caminho) {
 
 bool muda_diretoria(const std::string& caminho) {
   std::string c = apara(caminho);
-  return !c.empty() && chdir(para_utf8(c).c_str()) == 0;
+  return !c.empty() && chdir(pasta_no_disco(c).c_str()) == 0;
 }
 
-bool existe(const std::string& nome) { return S_ISREG(modo(para_utf8(nome))); }
+bool existe(const std::string& nome) { return S_ISREG(modo(no_disco(nome))); }
 
-bool existe_pasta(const std::string& nome) { return S_ISDIR(modo(para_utf8(nome))); }
+bool existe_pasta(const std::string& nome) { return S_ISDIR(modo(no_disco(nome))); }
 
 std::vector<std::string> lista(const std::string& padrao) {
   std::vector<std::string> nomes;
   DIR* d = opendir(".");
   if (!d) return nomes;
-  std::string p = para_utf8(padrao);
-  while (dirent* e = readdir(d))
-    if (fnmatch(p.c_str(), e->d_name, FNM_PERIOD) == 0 && S_ISREG(modo(e->d_name)))
-      nomes.push_back(de_utf8(e->d_name));
+  const std::string p = sem_caixa(padrao);
+  while (dirent* e = readdir(d)) {
+    std::string nome = de_utf8(e->d_name);
+    if (nome[0] != '.' && corresponde(sem_caixa(nome), 0, p, 0) && S_ISREG(modo(e->d_name))) nomes.push_back(nome);
+  }
   closedir(d);
   std::sort(nomes.begin(), nomes.end());
   return nomes;

@@ -1,5 +1,6 @@
 // The file system as the system sees it: the current directory is the data folder, files are named
-// relative to it. Names are Windows-1252 inside, UTF-8 on disk.
+// relative to it. Names are Windows-1252 inside and found on disk as no_disco finds them: in the data
+// folder letter case is ignored, the exact name first.
 #pragma once
 #include <string>
 #include <vector>
@@ -12,6 +13,6 @@ bool muda_diretoria(const std::string& caminho);
 bool existe(const std::string& nome);
 // Whether a folder stands at that name (no file can be written there).
 bool existe_pasta(const std::string& nome);
-// Regular files in the current directory whose names match a wildcard pattern ("*", "?"), sorted by
-// name; hidden names (a leading ".") are not listed.
+// Regular files in the current directory whose names match a wildcard pattern ("*", "?") whatever their
+// letter case, sorted by name; hidden names (a leading ".") are not listed.
 std::vector<std::string> lista(const std::string& padrao);

@@ -1,22 +1,18 @@
 #include "ficheiro_escrita.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-
-#include "cp1252.h"
-#include "diretorias.h"
 #include "erro.h"
+#include "nomes_disco.h"
+#include "renomeacao.h"
 #include "temporarios.h"
 #include "texto.h"
 
-FicheiroEscrita::FicheiroEscrita(const std::string& nome) : nome_(nome) {
-  size_t barra = nome.rfind('/');
-  std::string pasta = barra == std::string::npos ? "" : nome.substr(0, barra + 1);
-  std::string base = barra == std::string::npos ? nome : nome.substr(barra + 1);
-  temporario_ = pasta + "." + base + "." + std::to_string(getpid()) + ".tmp";
-  nota_ = nota_temporario(para_utf8(temporario_));
-  f_.open(para_utf8(temporario_), std::ios::binary | std::ios::trunc);
+FicheiroEscrita::FicheiroEscrita(const std::string& nome)
+    : nome_(nome), destino_(no_disco(nome)), temporario_(nome_temporario(destino_)) {
+  nota_ = nota_temporario(temporario_);
+  f_ = std::fopen(temporario_.c_str(), "wb");
   if (!f_) {
     esquece_temporario(nota_);
     throw ErroFicheiro(nome, 0, "não foi possível criar o ficheiro"_w);
@@ -24,26 +20,26 @@ FicheiroEscrita::FicheiroEscrita(const std::string& nome) : nome_(nome) {
 }
 
 FicheiroEscrita::~FicheiroEscrita() {
+  if (f_) std::fclose(f_);
   if (concluido_) return;
-  f_.close();
-  std::remove(para_utf8(temporario_).c_str());
+  unlink(temporario_.c_str());
   esquece_temporario(nota_);
 }
 
-void FicheiroEscrita::registo(const std::string& texto) { f_ << texto << "\r\n"; }
+void FicheiroEscrita::registo(const std::string& texto) {
+  std::fwrite(texto.data(), 1, texto.size(), f_);
+  std::fwrite("\r\n", 1, 2, f_);
+}
 
 void FicheiroEscrita::fecha() {
-  f_.close();
-  if (f_.fail()) throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro"_w);
-  if (existe_pasta(nome_))
+  // Flushed to disk before it is renamed: a power cut cannot leave a renamed but empty file.
+  bool escrito = std::fflush(f_) == 0 && !std::ferror(f_) && fsync(fileno(f_)) == 0;
+  escrito = std::fclose(f_) == 0 && escrito;
+  f_ = nullptr;
+  if (!escrito) throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro"_w);
+  struct stat st;
+  if (stat(destino_.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
     throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro (existe uma pasta com esse nome)"_w);
-}
-
-void FicheiroEscrita::poe_no_lugar() {
-  if (std::rename(para_utf8(temporario_).c_str(), para_utf8(nome_).c_str()) != 0)
-    throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro"_w);
-  concluido_ = true;
-  esquece_temporario(nota_);
 }
 
 void FicheiroEscrita::conclui() { conclui_juntos({this}); }
@@ -51,5 +47,13 @@ void FicheiroEscrita::conclui() { conclui_juntos({this}); }
 void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros) {
   for (FicheiroEscrita* f : ficheiros) f->fecha();
   SinaisRetidos retidos;
-  for (FicheiroEscrita* f : ficheiros) f->poe_no_lugar();
+  std::vector<Renomeacao> pares;
+  for (FicheiroEscrita* f : ficheiros) pares.push_back({f->temporario_, f->destino_});
+  renomeia_juntos(pares);
+  for (size_t i = 0; i < pares.size(); ++i) {
+    ficheiros[i]->concluido_ = pares[i].feita;
+    if (pares[i].feita) esquece_temporario(ficheiros[i]->nota_);
+  }
+  for (size_t i = 0; i < pares.size(); ++i)
+    if (!pares[i].feita) throw ErroFicheiro(ficheiros[i]->nome_, 0, "não foi possível escrever o ficheiro"_w);
 }

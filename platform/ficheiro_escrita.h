@@ -1,12 +1,14 @@
 // Text files written with CR LF line ends, replaced whole or not at all.
 #pragma once
-#include <fstream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 // A text file written anew: records go to a hidden temporary file in the same folder, renamed over the
-// file once closed and checked; a file never put in place is removed, and the old one stays as it was.
-// The temporary file is noted, so that a signal that ends the program removes it too.
+// file once closed, checked and flushed to disk; a file never put in place is removed, and the old one
+// stays as it was. The temporary file is noted, so that a signal that ends the program removes it too.
+// The file replaced is the one found under the name as no_disco finds it (in the data folder, a name that
+// differs only in letter case); a new file bears the name as given.
 class FicheiroEscrita {
  public:
   // Throws ErroFicheiro when the temporary file cannot be created.
@@ -21,18 +23,18 @@ class FicheiroEscrita {
 
  private:
   friend void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);
-  // Closes the temporary file and checks that it was written whole and that it can replace what stands
-  // at the name (a folder cannot be replaced); throws ErroFicheiro otherwise.
+  // Closes the temporary file, flushed to disk, and checks that it was written whole and that it can
+  // replace what stands at the name (a folder cannot be replaced); throws ErroFicheiro otherwise.
   void fecha();
-  // Renames it over the file; throws ErroFicheiro when that fails.
-  void poe_no_lugar();
-  std::string nome_, temporario_;
+  std::string nome_, destino_, temporario_;  // the two last ones: names on disk
   int nota_ = 0;
-  std::ofstream f_;
+  std::FILE* f_ = nullptr;
   bool concluido_ = false;
 };
 
-// Puts files in place as one set: every one is closed and checked before any is renamed, then they are
-// renamed one right after another while the signals that end the program wait. Throws ErroFicheiro
-// naming the file that cannot be written; when a check fails, none is renamed.
+// Puts files in place as one set: every one is closed, checked and flushed to disk before any is renamed,
+// then they are renamed one right after another while the signals that end the program wait, under a
+// note that lets the next opening of the folder finish a set cut by SIGKILL or a power cut (renomeia_juntos;
+// a set is of files of the data folder). Throws ErroFicheiro naming the file that cannot be written; when
+// a check fails, none is renamed.
 void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);

@@ -1,25 +1,28 @@
 #include "ficheiro_leitura.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
-#include "cp1252.h"
+#include "nomes_disco.h"
 #include "texto.h"
 
 FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
-  std::ifstream f(para_utf8(nome), std::ios::binary);
+  std::ifstream f(no_disco(nome), std::ios::binary);
   if (!f) throw ErroFicheiro(nome, 0, "não foi possível abrir o ficheiro"_w);
   std::string tudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   // Read by LF, a file whose lines end in CR alone would be one long line.
-  for (size_t i = 0; i + 1 < tudo.size(); ++i)
-    if (tudo[i] == '\r' && tudo[i + 1] != '\n')
-      throw ErroFicheiro(nome, 0, "as linhas acabam só em CR (grave-o com CR LF ou LF)"_w);
+  const size_t cr = tudo.find('\r');
+  if (tudo.find('\n') == std::string::npos && cr != std::string::npos && cr + 1 < tudo.size())
+    throw ErroFicheiro(nome, 0, "as linhas acabam só em CR (grave-o com CR LF ou LF)"_w);
   size_t inicio = 0;
   while (inicio < tudo.size()) {
     size_t fim = tudo.find('\n', inicio);
     if (fim == std::string::npos) fim = tudo.size();
     std::string l = tudo.substr(inicio, fim - inicio);
     if (!l.empty() && l.back() == '\r') l.pop_back();
+    // Any other CR (a stray one, or CR CR LF at a line end) is a blank.
+    std::replace(l.begin(), l.end(), '\r', ' ');
     linhas_.push_back(l);
     inicio = fim + 1;
   }

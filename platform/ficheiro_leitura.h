@@ -1,14 +1,16 @@
-// A text file read as records, one per line: CR LF or LF line ends, Windows-1252 text.
+// A text file read as records, one per line: CR LF or LF line ends, Windows-1252 text. A CR that ends
+// no line is read as a blank.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "leitura_campos.h"
 
-// A text file opened for reading, whole, by its name in the current directory.
+// A text file opened for reading, whole, by its name in the current directory (found as no_disco finds it).
 class FicheiroLeitura : public FonteRegistos {
  public:
-  // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone.
+  // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone (CR and no LF, a CR
+  // before its last character).
   explicit FicheiroLeitura(const std::string& nome);
   bool proximo(std::string& registo, int& numero) override;
   std::string nome() const override { return nome_; }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -71,3 +72,25 @@ SinaisRetidos::SinaisRetidos() {
 }
 
 SinaisRetidos::~SinaisRetidos() { sigprocmask(SIG_SETMASK, &antes_, nullptr); }
+
+std::string nome_temporario(const std::string& destino, pid_t pid) {
+  const size_t barra = destino.rfind('/') + 1;  // 0 when there is none
+  return destino.substr(0, barra) + "." + destino.substr(barra) + "." + std::to_string(pid) + ".tmp";
+}
+
+bool le_pid(const std::string& texto, pid_t& pid) {
+  if (texto.empty() || texto.size() > 9 || texto.find_first_not_of("0123456789") != std::string::npos) return false;
+  pid = static_cast<pid_t>(std::stol(texto));
+  return pid > 0;
+}
+
+bool pid_de_temporario(const std::string& nome, pid_t& pid) {
+  const std::string FIM = ".tmp";
+  if (nome.size() < 1 + FIM.size() || nome[0] != '.' || nome.compare(nome.size() - FIM.size(), FIM.size(), FIM) != 0)
+    return false;
+  const std::string resto = nome.substr(1, nome.size() - 1 - FIM.size());  // NAME.PID
+  const size_t ponto = resto.rfind('.');
+  return ponto != std::string::npos && ponto > 0 && le_pid(resto.substr(ponto + 1), pid);
+}
+
+bool vivo(pid_t pid) { return pid != getpid() && (kill(pid, 0) == 0 || errno == EPERM); }

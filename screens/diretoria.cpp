@@ -4,6 +4,7 @@
 #include "diretorias.h"
 #include "mensagem.h"
 #include "registos.h"
+#include "renomeacao.h"
 #include "rotinas_minhas.h"
 
 namespace {
@@ -55,6 +56,7 @@ bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
 void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF) {
   DIRETORIA_CORRENTE(DIRET0);
   if (!LE_DIRETORIA(FICHDIR(DIRET0), DIRET) || !muda_diretoria(DIRET)) DIRET = DIRET0;
+  arruma_pasta();
   IDEF = 1;
 }
 
@@ -97,6 +99,7 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
     if (ultimo(resposta) == 0) return;
     // A folder of any depth is taken whole, as the start folder is.
     if (muda_diretoria(resposta)) {
+      arruma_pasta();
       DIRET = PASTA_FIXA(resposta);
       break;
     }

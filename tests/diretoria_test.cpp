@@ -23,6 +23,23 @@ TEST(Diretoria, SettingsFileKeepsAFolderOfAnyLengthWhole) {
   }
 }
 
+// A start folder whose name Windows wrote (a byte that is not UTF-8) keeps its settings file, and the
+// data folder it names is reached again at the reload.
+TEST(Diretoria, AStartFolderNamedInWindows1252KeepsItsSettingsFile) {
+  PastaTemporaria p;
+  ASSERT_EQ(mkdir("\xc9vora", 0755), 0);
+  ASSERT_EQ(mkdir("\xc9vora/dados", 0755), 0);
+  ASSERT_EQ(chdir("\xc9vora"), 0);
+  std::string DIRET0, DIRET;
+  DIRETORIA_CORRENTE(DIRET0);
+  ASSERT_TRUE(ALTERA_DIR(fixo(p.caminho + "/\xc9vora/dados", TAM_DIRET), DIRET0));
+  EXPECT_EQ(le(p.caminho + "/\xc9vora/diretoria.dat").substr(0, p.caminho.size() + 12), p.caminho + "/\xc9vora/dados");
+  int IDEF = 0;
+  RECARREGA_DIRETORIA(DIRET, DIRET0, IDEF);
+  EXPECT_EQ(apara(DIRET), p.caminho + "/\xc9vora/dados");
+  EXPECT_EQ(le("diretoria.dat"), "") << "the current folder is the data folder";
+}
+
 TEST(Diretoria, ARemovedCurrentFolderNamesNoSettingsFile) {
   PastaTemporaria p;
   ASSERT_EQ(mkdir("removida", 0755), 0);

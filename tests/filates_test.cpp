@@ -100,6 +100,15 @@ TEST(Filates, NamesWithoutTheUsualEnding) {
   EXPECT_EQ(branco.NOMFILE, std::string(98, ' '));
 }
 
+// Names from Windows: any letter case of the type and its extension, and a Windows-1252 byte that is not
+// UTF-8, listed by its letter and chosen as it.
+TEST(Filates, NamesFromWindowsAreListedByTheirLetters) {
+  Pasta p({"Chuva_PRE.txt", "seca_pre.TXT", "\xc9vora_pre.txt", "x_ET0.txt", ".h_pre.txt"});
+  Escolha e({"click 4 25", "click 7 24"});
+  EXPECT_EQ(e.linha(4), "Chuva       seca        Évora"_w);
+  EXPECT_EQ(e.NOMFILE, fixo("\xc9vora", 98));
+}
+
 TEST(Filates, TypedNameShowsAfterThePromptOrBelowAnEcho) {
   Pasta p({"aaaa_pre.txt"});
   Escolha antes({"click 1 40", "type nome"});

@@ -1,9 +1,10 @@
-// Test fixture helpers: a temporary folder made the current directory for the test's life, and whole-file
-// reads and writes of bytes.
+// Test fixture helpers: a temporary folder made the current directory for the test's life, whole-file
+// reads and writes of bytes, and the names in a folder.
 #pragma once
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -33,4 +34,13 @@ inline std::string le(const std::string& nome) {
   std::stringstream s;
   s << f.rdbuf();
   return s.str();
+}
+
+// The entries of the current folder, hidden ones too, in byte order, each followed by a blank.
+inline std::string entradas() {
+  std::string r;
+  FILE* p = popen("ls -A | LC_ALL=C sort | tr '\\n' ' '", "r");
+  for (int c; (c = fgetc(p)) != EOF;) r += static_cast<char>(c);
+  pclose(p);
+  return r;
 }

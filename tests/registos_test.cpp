@@ -218,18 +218,35 @@ TEST_F(FicheiroTest, MessagesQuoteAtMostTwentyCharactersOfAValue) {
   }
 }
 
-TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuch) {
-  grava("m_ET0.txt", "1\r2\r1990\r");
-  try {
-    FicheiroLeitura f("m_ET0.txt");
-    FAIL();
-  } catch (const ErroFicheiro& e) {
-    EXPECT_EQ(para_utf8(e.mensagem()),
-              "Erro no ficheiro m_ET0.txt: as linhas acabam só em CR (grave-o com CR LF ou LF)");
+// Only a file whose lines end in CR alone (CR and no LF, a CR before its last character) is refused; any
+// CR that ends no line is a blank.
+TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuchAndOtherCrsAreBlanks) {
+  for (const char* so_cr : {"1\r2\r1990\r", "1\r2", "1\r\r"}) {
+    grava("m_ET0.txt", so_cr);
+    try {
+      FicheiroLeitura f("m_ET0.txt");
+      ADD_FAILURE() << "read";
+    } catch (const ErroFicheiro& e) {
+      EXPECT_EQ(para_utf8(e.mensagem()),
+                "Erro no ficheiro m_ET0.txt: as linhas acabam só em CR (grave-o com CR LF ou LF)");
+    }
   }
-  grava("m_ET0.txt", "1\r\n2\n1990\r");  // CR LF, LF, and a CR that ends the file
-  FicheiroLeitura f("m_ET0.txt");
-  for (const char* l : {"1", "2", "1990"}) EXPECT_EQ(f.registo("uma linha"), l);
+  const struct {
+    std::string bytes;
+    std::vector<std::string> linhas;
+  } casos[] = {
+      {"1\r\n2\n1990\r", {"1", "2", "1990"}},   // CR LF, LF, and a CR that ends the file
+      {"1990\r", {"1990"}},
+      {"1\r\r\n2\r\r\n", {"1 ", "2 "}},       // CR CR LF
+      {"a\rb\r\nc\n", {"a b", "c"}},           // a CR inside a record
+      {"\r\n\r\r\r\n", {"", "  "}},
+  };
+  for (const auto& c : casos) {
+    grava("m_ET0.txt", c.bytes);
+    FicheiroLeitura f("m_ET0.txt");
+    for (const std::string& l : c.linhas) EXPECT_EQ(f.registo("uma linha"), l) << l;
+    EXPECT_THROW(f.registo("o fim"), ErroFicheiro);
+  }
 }
 
 TEST_F(FicheiroTest, MissingFileCannotBeOpened) { EXPECT_THROW(FicheiroLeitura("nada_CUL.txt"), ErroFicheiro); }

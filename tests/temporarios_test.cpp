@@ -59,6 +59,24 @@ TEST(TemporariosDeathTest, TheHandlerRemovesThemAndExitsWith128PlusTheSignal) {
   EXPECT_FALSE(existe(".x_BAL.txt.1.tmp"));
 }
 
+// Names that tell a temporary file and its writer, as the opening of a data folder reads them.
+TEST(Temporarios, TheWriterOfATemporaryFileIsReadFromItsName) {
+  EXPECT_EQ(nome_temporario("a_NRG.txt", 42), ".a_NRG.txt.42.tmp");
+  EXPECT_EQ(nome_temporario("/d/diretoria.dat", 7), "/d/.diretoria.dat.7.tmp");
+  const struct {
+    const char* nome;
+    pid_t pid;  // 0: not a temporary file
+  } casos[] = {{".a_NRG.txt.42.tmp", 42}, {".a.b.7.tmp", 7}, {".paludex_renomeia.9.tmp", 9},
+               {"a.42.tmp", 0},           {".a.42.tmp.x", 0}, {".42.tmp", 0},
+               {"..42.tmp", 0},           {".a.0.tmp", 0},    {".a.-1.tmp", 0},
+               {".a.4x.tmp", 0},          {".a..tmp", 0},     {".a.9999999999.tmp", 0}};
+  for (const auto& c : casos) {
+    pid_t pid = 0;
+    EXPECT_EQ(pid_de_temporario(c.nome, pid), c.pid != 0) << c.nome;
+    EXPECT_EQ(pid, c.pid) << c.nome;
+  }
+}
+
 volatile sig_atomic_t recebido = 0;
 extern "C" void regista_sinal(int sinal) { recebido = sinal; }
 

@@ -1,0 +1,14 @@
+// Names as the disk holds them. Inside the program a name is Windows-1252; on disk it is UTF-8, or the
+// Windows-1252 bytes that a Windows archive leaves, and in the data folder its letter case may differ.
+#pragma once
+#include <string>
+
+// The name on disk of what the program names nome: each part of the path is its UTF-8 form when an entry
+// of that name exists, else the entry whose name reads as it (de_utf8); a name in the data folder (no "/")
+// is else the entry that differs from it only in letter case (the one with the fewest letters changed).
+// When nothing matches, the UTF-8 form: a new file is named as the program forms it.
+std::string no_disco(const std::string& nome);
+// The same for a folder path, letter case kept: only the encoding is looked up.
+std::string pasta_no_disco(const std::string& caminho);
+// A Windows-1252 text with its capital letters (accented ones too) made small.
+std::string sem_caixa(const std::string& texto);

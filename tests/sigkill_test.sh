@@ -1,0 +1,86 @@
+#!/bin/sh
+# A run killed (SIGKILL) at any rename of its result files leaves one set once the program opens that data
+# folder again, at start or through option 4: all the earlier files (killed before its note was in place) or
+# all the new ones, and no temporary file nor note. The program is held at its Nth rename by a shim loaded
+# before it.  Usage: sigkill_test.sh PROGRAM SHIM
+set -u
+programa=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+shim=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+exemplos=$(cd "$(dirname "$0")/../examples" && pwd)
+work=$(mktemp -d /tmp/sigkill.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+# The sanitizers' runtime wants to be loaded first; here the shim is.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+export ASAN_OPTIONS
+
+falha() {
+  echo "FALHOU: $1"
+  ls -A "$pasta"
+  exit 1
+}
+
+# Option 3 with the sample files, output code c, every year with the same data (three result files).
+{
+  printf 'click 13 40\nclick 4 1\nclick 7 24\nclick 7 24\nclick 7 24\nclick 7 24\ntype c\ntype s\ntype\n'
+  printf 'click 6 8\ntype 1\ntype 50\ntype 10\ntype\nclick 4 8\ntype 10\ntype 5\ntype s\n'
+  printf 'expect 16 4 Pressione uma tecla para continuar\ntype\nclick 17 10\n'
+} >"$work/corrida.txt"
+
+# A data folder $1 with the sample files and the earlier results of code c.
+prepara() {
+  mkdir "$1"
+  cp "$exemplos"/exemplo_*.txt "$1"
+  for t in NRG BAL frq; do printf 'anterior\r\n' >"$1/c_$t.txt"; done
+}
+
+# Folder $1 holds the results of code c of folder $2 and nothing else of the run.
+um_conjunto() {
+  for t in NRG BAL frq; do cmp -s "$1/c_$t.txt" "$2/c_$t.txt" || falha "$3: c_$t.txt não é do conjunto esperado"; done
+  [ -z "$(ls -A "$1" | grep -e '\.tmp$' -e paludex_renomeia)" ] || falha "$3: ficou $(ls -A "$1" | tr '\n' ' ')"
+}
+
+pasta="$work/novo"
+prepara "$pasta"
+(cd "$pasta" && "$programa" --script "$work/corrida.txt" >/dev/null) || falha "a corrida sem morte falhou"
+pasta="$work/anterior"
+prepara "$pasta"
+
+# The renames of the set: 1 the note into place, 2 the requirement report, 3 the frequency file, 4 the
+# water-balance report. Odd kills are opened again at start, even ones through option 4.
+for n in 1 2 3 4; do
+  pasta="$work/morta$n"
+  prepara "$pasta"
+  marca="$work/marca$n"
+  (cd "$pasta" && PAUSA_RENAME=$n PAUSA_MARCA="$marca" LD_PRELOAD="$shim" \
+    exec "$programa" --script "$work/corrida.txt" >/dev/null) &
+  id=$!
+  for _ in $(seq 300); do
+    [ -e "$marca" ] && break
+    sleep 0.1
+  done
+  [ -e "$marca" ] || falha "$n: o programa não chegou à renomeação"
+  nota="$pasta/.paludex_renomeia.$id"
+  if [ "$n" = 1 ]; then
+    [ -e "$nota.tmp" ] && [ ! -e "$nota" ] || falha "$n: a nota não está a ser escrita"
+  else
+    lista=$(printf 'paludex renomeia\n.c_NRG.txt.%s.tmp\nc_NRG.txt\n.c_frq.txt.%s.tmp\nc_frq.txt\n' "$id" "$id")
+    lista="$lista$(printf '\n.c_BAL.txt.%s.tmp\nc_BAL.txt' "$id")"
+    [ "$(tr '\0' '\n' <"$nota")" = "$lista" ] || falha "$n: a nota não lista o conjunto"
+  fi
+  if [ "$n" = 3 ]; then
+    cmp -s "$pasta/c_NRG.txt" "$work/novo/c_NRG.txt" && cmp -s "$pasta/c_BAL.txt" "$work/anterior/c_BAL.txt" ||
+      falha "$n: a morte não caiu a meio do conjunto"
+  fi
+  kill -KILL "$id"
+  wait "$id"
+  if [ $((n % 2)) = 1 ]; then
+    printf 'click 17 10\n' >"$work/fim.txt"
+    (cd "$pasta" && "$programa" --script "$work/fim.txt" >/dev/null) || falha "$n: o programa não abriu a pasta"
+  else
+    mkdir "$work/inicio$n"
+    printf 'click 15 70\ntype %s\nclick 17 10\n' "$pasta" >"$work/fim.txt"
+    (cd "$work/inicio$n" && "$programa" --script "$work/fim.txt" >/dev/null) || falha "$n: a opção 4 falhou"
+  fi
+  if [ "$n" = 1 ]; then um_conjunto "$pasta" "$work/anterior" "$n"; else um_conjunto "$pasta" "$work/novo" "$n"; fi
+done
+echo "ok"
