@@ -3,7 +3,6 @@
 #include <langinfo.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -34,8 +33,8 @@ const mmask_t RATO = BUTTON1_PRESSED;
 const int ESPERA_UTF8 = 100;
 
 // SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT and SIGWINCH wait while the program is inside curses, so that no
-// handler finds curses halfway (the end handler restores the terminal through it); they come in only while the
-// program waits for input, outside curses.
+// handler finds curses halfway (the end handler restores the terminal through it); they come in while the
+// program computes, or waits for input (le_codigo).
 class EmCurses {
  public:
   EmCurses() {
@@ -66,8 +65,8 @@ extern "C" void pede_reposicao(int) { reposicao_pedida = 1; }
 
 std::terminate_handler terminate_anterior = nullptr;
 
-// The terminal as it was before the program. Also when the shell has taken it back already (a parent in the job,
-// such as make, stopped at once on Ctrl-Z; a kill after fg): SIGTTOU held, no stop halfway.
+// The terminal as it was before the program; also from the background, when the shell has taken the terminal
+// (a stopped job killed, a parent in the job stopped first): SIGTTOU held, so that no stop comes halfway.
 void devolve() {
   if (isendwin()) return;
   sigset_t s, antes;
@@ -266,7 +265,7 @@ int ConsolaTerminal::le_codigo(int espera) {
     if (suspensao_pedida) suspende(getpid());
     if (reposicao_pedida) repoe();
     int c = getch();
-    if (c == tecla_suspensao_) {
+    if (c != ERR && c == tecla_suspensao_) {
       suspende(0);  // the whole job stops, as on the terminal's SIGTSTP
       continue;
     }
@@ -308,13 +307,7 @@ void ConsolaTerminal::suspende(pid_t quem) {
 void ConsolaTerminal::repoe() {
   reposicao_pedida = 0;
   devolve();  // after SIGSTOP the modes are as the shell left them
-  winsize w{};
-  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) == 0 && is_term_resized(w.ws_row, w.ws_col))
-    resizeterm(w.ws_row, w.ws_col);  // resized while stopped: no SIGWINCH came to the program
-  clearok(curscr, TRUE);
-  mostra();
-  keypad(stdscr, TRUE);
-  mousemask(RATO, nullptr);
+  mostra();   // curses sets every mode again, at the terminal's size now, and draws the whole screen
 }
 
 ConsolaTerminal::Evento ConsolaTerminal::proximo() {

@@ -60,7 +60,7 @@ class ConsolaTerminal : public Consola {
   std::map<int32_t, int> numero_cor_;              // RGB -> the terminal's colour number
   std::map<std::pair<int, int>, int> numero_par_;  // (text, background) colour numbers -> pair
   bool pares_recomecados_ = false;
-  int tecla_suspensao_ = -1;  // the terminal's suspend character, read as a key (see the constructor)
+  int tecla_suspensao_ = -1;  // the terminal's suspend character, read as a key (-1: none; see the constructor)
   BytesTeclado bytes_;
   std::deque<int> codigos_;  // read but not yet taken: Windows-1252 characters and curses key codes
   std::string estado_;

@@ -4,7 +4,9 @@
 # reporting off) before the shell reports the job stopped; after fg every mode is set again, the screen is
 # drawn whole in its colours, at the terminal's size if it changed meanwhile, and an arrow key typed at a prompt
 # puts nothing into the answer. The same after a SIGSTOP to the job and fg, and after a SIGTSTP to the program
-# alone and a SIGCONT.  Usage: terminal_suspensao_test.sh PROGRAM
+# alone and a SIGCONT. Last, the program run by the shell itself, stopped by SIGSTOP and killed by the shell's
+# "kill %1", ends and hands the terminal back; started with SIGTSTP ignored, it ignores Ctrl-Z too.
+# Usage: terminal_suspensao_test.sh PROGRAM
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 
@@ -80,6 +82,31 @@ espera_devolvido SIGTSTP
 kill -CONT "$programa_id"
 responde SIGTSTP
 
+clique 17 10
+espera_texto "Exit Window?"
+tm send-keys -t teste y
+espera_fim
+
+tm send-keys -t teste -l "'$programa'"
+tm send-keys -t teste Enter
+espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
+programa_id=$(pgrep -P "$(tm display -p -t teste '#{pane_pid}')")
+kill -STOP "$programa_id"
+espera_texto "Stopped"
+tm send-keys -t teste -l 'kill %1'
+tm send-keys -t teste Enter
+espera_devolvido "kill %1"
+for _ in $(seq 100); do
+  kill -0 "$programa_id" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$programa_id" 2>/dev/null && falha "kill %1: o programa não acabou"
+
+rm -f "$pasta/estado"
+tm send-keys -t teste -l "(trap '' TSTP; exec '$programa'); echo \$? > estado"
+tm send-keys -t teste Enter
+espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
+tm send-keys -t teste C-z
 clique 17 10
 espera_texto "Exit Window?"
 tm send-keys -t teste y
