@@ -1,16 +1,16 @@
 #include "consola_terminal.h"
 
 #include <langinfo.h>
+#include <poll.h>
+#include <signal.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 #include <exception>
 
 #include "caixa_fim.h"
@@ -23,27 +23,77 @@
 #define NCURSES_WIDECHAR 1
 #define NCURSES_NOMACROS 1
 #include <curses.h>
+#include <term.h>
 
 namespace {
 
 const int32_t PRETO = 0, CINZENTO = 0xC0C0C0;  // the end box and the status line
+const mmask_t RATO = BUTTON1_PRESSED;
+// How long the rest of a UTF-8 sequence may take, in milliseconds: a terminal sends a character's bytes together.
+const int ESPERA_UTF8 = 100;
+
+// SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT and SIGWINCH wait while the program is inside curses, so that no
+// handler finds curses halfway (the end handler restores the terminal through it); they come in while the
+// program computes, or waits for input (le_codigo).
+class EmCurses {
+ public:
+  EmCurses() {
+    if (nivel_++ > 0) return;
+    sigset_t s;
+    sigemptyset(&s);
+    for (int sinal : {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT, SIGWINCH}) sigaddset(&s, sinal);
+    sigprocmask(SIG_BLOCK, &s, &fora_);
+  }
+  ~EmCurses() {
+    if (--nivel_ == 0) sigprocmask(SIG_SETMASK, &fora_, nullptr);
+  }
+  EmCurses(const EmCurses&) = delete;
+  EmCurses& operator=(const EmCurses&) = delete;
+  // The signal mask outside curses.
+  static const sigset_t& fora() { return fora_; }
+
+ private:
+  static inline int nivel_ = 0;
+  static inline sigset_t fora_;
+};
+
+// Set by the handlers of SIGTSTP and SIGCONT, done by the next wait for input.
+volatile sig_atomic_t suspensao_pedida = 0, reposicao_pedida = 0;
+
+extern "C" void pede_suspensao(int) { suspensao_pedida = 1; }
+extern "C" void pede_reposicao(int) { reposicao_pedida = 1; }
 
 std::terminate_handler terminate_anterior = nullptr;
 
-void restaura() {
-  if (!isendwin()) endwin();
+// The terminal as it was before the program; also from the background, when the shell has taken the terminal
+// (a stopped job killed, a parent in the job stopped first): SIGTTOU held, so that no stop comes halfway.
+void devolve() {
+  if (isendwin()) return;
+  sigset_t s, antes;
+  sigemptyset(&s);
+  sigaddset(&s, SIGTTOU);
+  sigprocmask(SIG_BLOCK, &s, &antes);
+  endwin();
+  sigprocmask(SIG_SETMASK, &antes, nullptr);
 }
 
+void restaura() {
+  EmCurses guarda;
+  devolve();
+}
+
+// Runs only outside curses (EmCurses), or while the program is stopped with the terminal handed back.
 extern "C" void sai_por_sinal(int sinal) {
   apaga_temporarios();
-  endwin();
+  devolve();
   _exit(128 + sinal);
 }
 
-// The terminal comes back as it was however the program ends.
-void instala_restauro() {
-  static bool instalado = false;
-  if (instalado) return;  // a second terminate handler would call the first, i.e. itself
+// The terminal comes back as it was however the program ends, and on Ctrl-Z. Installed before curses starts,
+// so that curses keeps its own handlers of these signals out. True when the program may stop on Ctrl-Z.
+bool instala_sinais() {
+  static bool instalado = false, suspende = false;
+  if (instalado) return suspende;  // a second terminate handler would call the first, i.e. itself
   instalado = true;
   std::atexit(restaura);
   terminate_anterior = std::set_terminate([] {
@@ -51,6 +101,37 @@ void instala_restauro() {
     terminate_anterior ? terminate_anterior() : std::abort();
   });
   trata_sinais_de_fim(sai_por_sinal);
+  struct sigaction sa {};
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;  // the reads and writes of data files go on
+  sa.sa_handler = pede_reposicao;
+  sigaction(SIGCONT, &sa, nullptr);
+  struct sigaction antes {};
+  sigaction(SIGTSTP, nullptr, &antes);
+  if (antes.sa_handler != SIG_DFL) return false;  // ignored by whoever started the program: so is Ctrl-Z
+  sa.sa_handler = pede_suspensao;
+  sigaction(SIGTSTP, &sa, nullptr);
+  return suspende = true;
+}
+
+// Throws FimForcado when the terminal cannot show the screens: terminfo does not know it, or it cannot put
+// the cursor at a place of the screen. Done before curses, which would end the program on an unknown terminal.
+void confere_terminal() {
+  const char* SEM_CURSOR = "não posiciona o cursor no ecrã";
+  const char* nome = std::getenv("TERM");
+  const char* porque = nullptr;
+  int erro = 0;
+  if (!nome || !*nome) {
+    porque = "a variável TERM está vazia";
+  } else if (setupterm(nullptr, STDOUT_FILENO, &erro) != OK) {
+    porque = erro == 1 ? SEM_CURSOR : erro == 0 ? "a base terminfo não o conhece" : "não se encontrou a base terminfo";
+  } else {
+    const char* cup = tigetstr("cup");
+    if (!cup || cup == reinterpret_cast<char*>(-1)) porque = SEM_CURSOR;
+    del_curterm(cur_term);
+  }
+  if (porque)
+    throw FimForcado{1, std::string("não é possível usar este terminal (TERM=") + (nome ? nome : "") + "): " + porque};
 }
 
 }  // namespace
@@ -59,14 +140,26 @@ ConsolaTerminal::ConsolaTerminal() {
   setlocale(LC_ALL, "");
   if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) setlocale(LC_ALL, "C.UTF-8");
   setlocale(LC_NUMERIC, "C");  // numbers are read and written alike whatever the user's locale
+  confere_terminal();
+  bool suspende = instala_sinais();
+  EmCurses guarda;
   initscr();
-  instala_restauro();
   cbreak();
   noecho();
+  nodelay(stdscr, TRUE);  // the wait for input is the program's own (le_codigo)
   keypad(stdscr, TRUE);
   set_escdelay(50);  // Esc closes the window at the end: no need to wait long for a longer sequence
-  mousemask(BUTTON1_PRESSED, nullptr);
+  mousemask(RATO, nullptr);
   mouseinterval(0);
+  // The terminal's suspend key (Ctrl-Z) comes as a key instead of SIGTSTP to the job, so that the terminal is
+  // handed back before a parent (make) stops and its shell takes the terminal.
+  termios t;
+  if (suspende && tcgetattr(STDIN_FILENO, &t) == 0 && t.c_cc[VSUSP] != _POSIX_VDISABLE) {
+    tecla_suspensao_ = t.c_cc[VSUSP];
+    t.c_cc[VSUSP] = _POSIX_VDISABLE;
+    tcsetattr(STDIN_FILENO, TCSADRAIN, &t);
+    def_prog_mode();
+  }
   if (!has_colors() || start_color() != OK || COLORS < 8)
     cores_ = Cores::NENHUMAS;
   else if (COLORS >= 0x1000000)
@@ -150,6 +243,7 @@ void ConsolaTerminal::pinta() {
 }
 
 void ConsolaTerminal::mostra() {
+  EmCurses guarda;
   erase();
   if (pequeno()) {
     curs_set(0);
@@ -166,33 +260,85 @@ void ConsolaTerminal::mostra() {
   refresh();
 }
 
-ConsolaTerminal::Evento ConsolaTerminal::proximo() {
-  for (;;) {
-    wint_t c;
-    errno = 0;
-    int r = get_wch(&c);
-    if (r == ERR) {
-      if (errno == EINTR) continue;
-      throw FimForcado{1, "o terminal deixou de dar entrada"};
+int ConsolaTerminal::le_codigo(int espera) {
+  for (int vazias = 0;;) {
+    if (suspensao_pedida) suspende(getpid());
+    if (reposicao_pedida) repoe();
+    int c = getch();
+    if (c != ERR && c == tecla_suspensao_) {
+      suspende(0);  // the whole job stops, as on the terminal's SIGTSTP
+      continue;
     }
-    bool especial = r == KEY_CODE_YES;
-    if (especial && c == KEY_RESIZE) {
+    if (c != ERR) return c;
+    // ppoll lets the signals in while it waits: one that comes is done at the top of the loop.
+    pollfd p{STDIN_FILENO, POLLIN, 0};
+    const timespec ZERO{0, 0}, t{espera / 1000, espera % 1000 * 1000000L};
+    int n = ppoll(&p, 1, &ZERO, &EmCurses::fora());
+    if (n < 0) continue;
+    if (n > 0) {
+      // Input there at once, again and again, and curses reads nothing from it: the terminal is gone.
+      if (++vazias == 3) throw FimForcado{1, "o terminal deixou de dar entrada"};
+      continue;
+    }
+    vazias = 0;
+    if (ppoll(&p, 1, espera < 0 ? nullptr : &t, &EmCurses::fora()) == 0) return ERR;
+  }
+}
+
+void ConsolaTerminal::suspende(pid_t quem) {
+  suspensao_pedida = 0;
+  devolve();
+  sigset_t pendentes;
+  sigpending(&pendentes);
+  if (!sigismember(&pendentes, SIGCONT)) {  // else a SIGCONT came since the stop was asked for, and answers it
+    struct sigaction padrao {}, nossa {};
+    sigemptyset(&padrao.sa_mask);
+    padrao.sa_handler = SIG_DFL;
+    sigaction(SIGTSTP, &padrao, &nossa);
+    kill(quem, SIGTSTP);  // held here: it stops the program when let in below, until SIGCONT
+    sigset_t dentro;
+    sigprocmask(SIG_SETMASK, &EmCurses::fora(), &dentro);
+    sigprocmask(SIG_SETMASK, &dentro, nullptr);
+    sigaction(SIGTSTP, &nossa, nullptr);
+  }
+  reposicao_pedida = 1;
+}
+
+void ConsolaTerminal::repoe() {
+  reposicao_pedida = 0;
+  devolve();  // after SIGSTOP the modes are as the shell left them
+  mostra();   // curses sets every mode again, at the terminal's size now, and draws the whole screen
+}
+
+ConsolaTerminal::Evento ConsolaTerminal::proximo() {
+  EmCurses guarda;
+  for (;;) {
+    if (codigos_.empty()) {
+      int c = le_codigo(bytes_.a_meio() ? ESPERA_UTF8 : -1);
+      bool byte = c >= 0 && c <= 0xFF;
+      for (unsigned char ch : byte ? bytes_.junta(c) : bytes_.corta()) codigos_.push_back(ch);
+      if (c > 0xFF) codigos_.push_back(c);
+      continue;
+    }
+    int c = codigos_.front();  // a Windows-1252 character, or a curses key code
+    codigos_.pop_front();
+    if (c == KEY_RESIZE) {
       mostra();
       continue;
     }
     MEVENT m;
-    bool clique = especial && c == KEY_MOUSE && getmouse(&m) == OK && (m.bstate & BUTTON1_PRESSED);
+    bool clique = c == KEY_MOUSE && getmouse(&m) == OK && (m.bstate & RATO);
     if (pequeno()) continue;
     if (clique) {
       if (m.y < Grelha::LINHAS && m.x < Grelha::COLUNAS) return Evento{Evento::CLIQUE, 0, m.y + 1, m.x + 1};
-    } else if (especial ? c == KEY_ENTER : c == L'\n' || c == L'\r') {
+    } else if (c == KEY_ENTER || c == '\n' || c == '\r') {
       return Evento{Evento::ENTER};
-    } else if (especial ? c == KEY_BACKSPACE : c == 127 || c == L'\b') {
+    } else if (c == KEY_BACKSPACE || c == 127 || c == '\b') {
       return Evento{Evento::APAGA};
-    } else if (!especial && c == 27) {
+    } else if (c == 27) {
       return Evento{Evento::ESC};
-    } else if (!especial && c >= L' ') {
-      return Evento{Evento::CARACTER, static_cast<wchar_t>(c)};
+    } else if (c >= ' ' && c <= 0xFF && unicode(c) != 0) {  // not a control, not a byte Windows-1252 leaves undefined
+      return Evento{Evento::CARACTER, static_cast<char>(c)};
     }
   }
 }
@@ -201,12 +347,8 @@ bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {
   if (e.tipo == Evento::ENTER) {
     grelha_.nova_linha();
   } else if (e.tipo == Evento::CARACTER) {
-    char mb[MB_LEN_MAX];
-    std::mbstate_t estado{};
-    size_t n = std::wcrtomb(mb, e.c, &estado);
-    std::string c = n == static_cast<size_t>(-1) ? "?" : de_utf8(std::string(mb, n));
-    linha += c;
-    grelha_.escreve(c);
+    linha += e.c;
+    grelha_.escreve(std::string(1, e.c));
   } else if (e.tipo == Evento::APAGA && !linha.empty() && grelha_.apaga_anterior()) {
     linha.pop_back();  // the line returned is the one shown
   }
@@ -258,7 +400,7 @@ bool ConsolaTerminal::caixa_fim(const std::string& texto) {
     else if (e.tipo == Evento::ENTER)
       botao = 2;
     else if (e.tipo == Evento::CARACTER)
-      botao = std::wcschr(L"yYsS", e.c) ? 1 : std::wcschr(L"nN", e.c) ? 2 : 0;
+      botao = std::strchr("yYsS", e.c) ? 1 : std::strchr("nN", e.c) ? 2 : 0;
   }
   caixa_ = nullptr;
   mostra();
@@ -269,11 +411,12 @@ void ConsolaTerminal::espera_fecho() {
   estado(estado_ + "    q ou Esc: fechar a janela");
   for (;;) {
     Evento e = proximo();
-    if (e.tipo == Evento::ESC || (e.tipo == Evento::CARACTER && (e.c == L'q' || e.c == L'Q'))) return;
+    if (e.tipo == Evento::ESC || (e.tipo == Evento::CARACTER && (e.c == 'q' || e.c == 'Q'))) return;
   }
 }
 
 void ConsolaTerminal::titulo(const std::string& texto) {
+  EmCurses guarda;
   putp(("\033]0;" + para_utf8(texto) + "\007").c_str());
   std::fflush(stdout);  // putp writes through stdio, curses writes past it
 }

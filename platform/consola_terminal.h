@@ -1,15 +1,21 @@
 // The text window on the terminal (ncursesw): the 30 x 100 grid at the top left, the status line under it,
-// input from the keyboard and the terminal's mouse reporting. Only one may exist at a time.
+// input from the keyboard and the terminal's mouse reporting. Only one may exist at a time. The terminal is
+// handed back as it was on every way out and on Ctrl-Z, and set up again after the program is continued.
 #pragma once
+#include <sys/types.h>
+
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <utility>
 
+#include "bytes_teclado.h"
 #include "consola.h"
 
 class ConsolaTerminal : public Consola {
  public:
+  // Throws FimForcado{1} without touching the terminal when it cannot show the screens (TERM=dumb, unknown).
   ConsolaTerminal();
   ~ConsolaTerminal() override;
   ConsolaTerminal(const ConsolaTerminal&) = delete;
@@ -27,12 +33,20 @@ class ConsolaTerminal : public Consola {
  private:
   struct Evento {
     enum Tipo { CARACTER, ENTER, APAGA, ESC, CLIQUE } tipo;
-    wchar_t c = 0;
+    char c = 0;  // Windows-1252
     int linha = 0, coluna = 0;  // of a press in the grid
   };
   // The next key or left press in the grid, repainting after a resize; nothing else gets through
   // while the terminal is too small.
   Evento proximo();
+  // The next byte or curses key code, or ERR when espera milliseconds pass without one (espera < 0: no limit).
+  // A Ctrl-Z or a SIGCONT that came meanwhile is done first. Throws FimForcado{1} when the input is gone.
+  int le_codigo(int espera);
+  // Ctrl-Z: the terminal handed back as it was before the program, then SIGTSTP to quem (0: the whole job,
+  // as the terminal sends it); the program stops until it is continued.
+  void suspende(pid_t quem);
+  // After a stop: every mode set again and the screen drawn whole.
+  void repoe();
   // Line editing with echo in the grid; true when the event is Enter (then the line is complete).
   bool edita(const Evento& e, std::string& linha);
   bool pequeno() const;
@@ -46,6 +60,9 @@ class ConsolaTerminal : public Consola {
   std::map<int32_t, int> numero_cor_;              // RGB -> the terminal's colour number
   std::map<std::pair<int, int>, int> numero_par_;  // (text, background) colour numbers -> pair
   bool pares_recomecados_ = false;
+  int tecla_suspensao_ = -1;  // the terminal's suspend character, read as a key (-1: none; see the constructor)
+  BytesTeclado bytes_;
+  std::deque<int> codigos_;  // read but not yet taken: Windows-1252 characters and curses key codes
   std::string estado_;
   const std::string* caixa_ = nullptr;  // text of the end box while it is open
 };

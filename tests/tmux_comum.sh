@@ -1,8 +1,9 @@
 # What the tests in a real terminal share; sourced with the program as $1. Without tmux the test is skipped.
 # Gives tm (tmux on a server of the test's own), falha MESSAGE, arranca [TERM [COLUMNS ROWS]] (the program in a
 # pane of the session "teste", 110 x 35 and xterm-256color by default, run in the folder $pasta, everything it
-# writes to the terminal kept in $pasta/saida), espera_texto TEXT, espera_linha ROW TEXT, clique ROW COL and
-# espera_fim [STATUS] (the program ends with that exit status, 0 by default, and the terminal is restored).
+# writes to the terminal kept in $pasta/saida), arranca_na_shell (the same, from a shell with job control),
+# sessao COLUMNS ROWS COMMAND... (that session with any command in the pane), espera_texto TEXT, espera_linha ROW TEXT, clique ROW COL and espera_fim [STATUS] (the program ends with that
+# exit status, 0 by default, and the terminal is restored).
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux not found, skipped"
@@ -29,13 +30,30 @@ falha() {
   exit 1
 }
 
-# The shell stays after the program (its Ctrl-C trap is not inherited), so that the pane shows the terminal
-# as the program left it; the pipe is set before tmux reads anything from the pane.
-arranca() {
-  tm -f /dev/null new-session -d -s teste -x "${2:-110}" -y "${3:-35}" -c "$pasta" \
-    env TERM="${1:-xterm-256color}" sh -c 'trap : INT; "$1"; echo $? > estado; exec sleep 600' sh "$programa" \; \
+# The session "teste" with a pane of COLUMNS x ROWS running COMMAND, everything it writes kept in $pasta/saida;
+# the pipe is set before tmux reads anything from the pane.
+sessao() {
+  colunas=$1 linhas=$2
+  shift 2
+  tm -f /dev/null new-session -d -s teste -x "$colunas" -y "$linhas" -c "$pasta" "$@" \; \
     pipe-pane -t teste -o "cat >> '$pasta/saida'" || falha "o tmux não arrancou"
   ficheiro_socket=$(tm display -p '#{socket_path}')
+}
+
+# The shell stays after the program (its Ctrl-C trap is not inherited), so that the pane shows the terminal
+# as the program left it.
+arranca() {
+  sessao "${2:-110}" "${3:-35}" \
+    env TERM="${1:-xterm-256color}" sh -c 'trap : INT; "$1"; echo $? > estado; exec sleep 600' sh "$programa"
+}
+
+# The program started from an interactive shell with job control (bash, prompt "$ "), as a job whose process
+# group is the one of the process id in $pasta/pid.
+arranca_na_shell() {
+  sessao 110 35 env TERM=xterm-256color PS1='$ ' HISTFILE= INPUTRC=/dev/null bash --norc --noprofile -i
+  espera_linha 1 '$'
+  tm send-keys -t teste -l "sh -c 'echo \$\$ > pid; \"\$0\"; echo \$? > estado' '$programa'"
+  tm send-keys -t teste Enter
 }
 
 # Waits at most 10 s for the pane to show the text; the pane is left in $pasta/ecra.
