@@ -6,9 +6,7 @@ namespace {
 
 // s is the start of a UTF-8 sequence that is not complete yet: a lead byte and continuation bytes only.
 bool incompleta(const std::string& s) {
-  unsigned char c = s[0];
-  size_t extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
-  if (s.size() > extra) return false;
+  if (s.size() > static_cast<size_t>(continuacoes_utf8(s[0]))) return false;
   for (size_t k = 1; k < s.size(); ++k)
     if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) return false;
   return true;

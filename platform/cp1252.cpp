@@ -30,6 +30,10 @@ void junta_utf8(std::string& r, char32_t u) {
 
 }  // namespace
 
+int continuacoes_utf8(unsigned char c) {
+  return (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
+}
+
 int sequencia_utf8(const std::string& s, size_t i, char32_t& u) {
   const size_t n = s.size();
   unsigned char c = s[i];
@@ -37,7 +41,7 @@ int sequencia_utf8(const std::string& s, size_t i, char32_t& u) {
     u = c;
     return 1;
   }
-  int extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
+  const int extra = continuacoes_utf8(c);
   if (extra == 0 || i + extra >= n) return 0;
   u = c & (0x3F >> extra);
   for (int k = 1; k <= extra; ++k) {

@@ -6,6 +6,9 @@
 // UTF-8 sequence is the Windows-1252 character it stands for (a Windows name or keyboard), kept as it is.
 std::string de_utf8(const std::string& utf8);
 
+// How many continuation bytes a UTF-8 lead byte announces (1 to 3); 0 for a byte that leads no sequence.
+int continuacoes_utf8(unsigned char c);
+
 // The length of the UTF-8 sequence that starts at s[i] (1 to 4) and its code point in u; 0 when the
 // bytes there are not UTF-8 (a stray continuation byte, a sequence cut short, an overlong form).
 int sequencia_utf8(const std::string& s, size_t i, char32_t& u);
