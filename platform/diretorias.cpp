@@ -1,6 +1,5 @@
 #include "diretorias.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,14 +48,11 @@ bool existe_pasta(const std::string& nome) { return S_ISDIR(modo(no_disco(nome))
 
 std::vector<std::string> lista(const std::string& padrao) {
   std::vector<std::string> nomes;
-  DIR* d = opendir(".");
-  if (!d) return nomes;
   const std::string p = sem_caixa(padrao);
-  while (dirent* e = readdir(d)) {
-    std::string nome = de_utf8(e->d_name);
-    if (nome[0] != '.' && corresponde(sem_caixa(nome), 0, p, 0) && S_ISREG(modo(e->d_name))) nomes.push_back(nome);
+  for (const std::string& e : entradas_disco()) {
+    std::string nome = de_utf8(e);
+    if (nome[0] != '.' && corresponde(sem_caixa(nome), 0, p, 0) && S_ISREG(modo(e))) nomes.push_back(nome);
   }
-  closedir(d);
   std::sort(nomes.begin(), nomes.end());
   return nomes;
 }

@@ -31,15 +31,12 @@ std::string entrada(const std::string& pasta, const std::string& nome, bool caix
   const std::string utf8 = para_utf8(nome);
   struct stat st;
   if (nome.empty() || lstat((pasta + utf8).c_str(), &st) == 0) return utf8;
-  DIR* d = opendir(pasta.empty() ? "." : pasta.c_str());
-  if (!d) return utf8;
   // The closest entry; among equals the first in byte order, whatever order the folder gives.
   std::pair<int, std::string> melhor{-2, ""};
-  while (dirent* e = readdir(d)) {
-    std::pair<int, std::string> esta{distancia(de_utf8(e->d_name), nome, caixa), e->d_name};
+  for (const std::string& e : entradas_disco(pasta)) {
+    std::pair<int, std::string> esta{distancia(de_utf8(e), nome, caixa), e};
     if (esta.first != -2 && (melhor.first == -2 || esta < melhor)) melhor = esta;
   }
-  closedir(d);
   return melhor.first == -2 ? utf8 : melhor.second;
 }
 
@@ -55,6 +52,15 @@ std::string procura(const std::string& nome, bool caixa) {
 }
 
 }  // namespace
+
+std::vector<std::string> entradas_disco(const std::string& pasta) {
+  std::vector<std::string> nomes;
+  if (DIR* d = opendir(pasta.empty() ? "." : pasta.c_str())) {
+    while (dirent* e = readdir(d)) nomes.push_back(e->d_name);
+    closedir(d);
+  }
+  return nomes;
+}
 
 std::string sem_caixa(const std::string& texto) {
   std::string r = texto;

@@ -2,6 +2,7 @@
 // Windows-1252 bytes that a Windows archive leaves, and in the data folder its letter case may differ.
 #pragma once
 #include <string>
+#include <vector>
 
 // The name on disk of what the program names nome: each part of the path is its UTF-8 form when an entry
 // of that name exists, else the entry whose name reads as it (de_utf8); a name in the data folder (no "/")
@@ -10,5 +11,8 @@
 std::string no_disco(const std::string& nome);
 // The same for a folder path, letter case kept: only the encoding is looked up.
 std::string pasta_no_disco(const std::string& caminho);
+// The names of the entries of a folder on disk ("" the current one), as the disk holds them, "." and ".."
+// included, in the folder's own order; none when it cannot be read.
+std::vector<std::string> entradas_disco(const std::string& pasta = "");
 // A Windows-1252 text with its capital letters (accented ones too) made small.
 std::string sem_caixa(const std::string& texto);

@@ -1,6 +1,5 @@
 #include "renomeacao.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,6 +11,7 @@
 #include <set>
 
 #include "erro.h"
+#include "nomes_disco.h"
 #include "temporarios.h"
 #include "texto.h"
 
@@ -135,15 +135,6 @@ void conclui_nota(pid_t pid, std::set<pid_t>& guardados) {
   apaga_nota(nota);
 }
 
-std::vector<std::string> entradas() {
-  std::vector<std::string> nomes;
-  if (DIR* d = opendir(".")) {
-    while (dirent* e = readdir(d)) nomes.push_back(e->d_name);
-    closedir(d);
-  }
-  return nomes;
-}
-
 }  // namespace
 
 void renomeia_juntos(std::vector<Renomeacao>& pares) {
@@ -159,9 +150,9 @@ void renomeia_juntos(std::vector<Renomeacao>& pares) {
 void arruma_pasta() {
   std::set<pid_t> guardados;
   pid_t pid;
-  for (const std::string& e : entradas())
+  for (const std::string& e : entradas_disco())
     if (e.compare(0, PREFIXO.size(), PREFIXO) == 0 && le_pid(e.substr(PREFIXO.size()), pid) && !vivo(pid))
       conclui_nota(pid, guardados);
-  for (const std::string& e : entradas())
+  for (const std::string& e : entradas_disco())
     if (pid_de_temporario(e, pid) && !vivo(pid) && guardados.count(pid) == 0) unlink(e.c_str());
 }

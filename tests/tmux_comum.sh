@@ -2,8 +2,9 @@
 # Gives tm (tmux on a server of the test's own), falha MESSAGE, arranca [TERM [COLUMNS ROWS]] (the program in a
 # pane of the session "teste", 110 x 35 and xterm-256color by default, run in the folder $pasta, everything it
 # writes to the terminal kept in $pasta/saida), arranca_na_shell (the same, from a shell with job control),
-# sessao COLUMNS ROWS COMMAND... (that session with any command in the pane), espera_texto TEXT, espera_linha ROW TEXT, clique ROW COL and espera_fim [STATUS] (the program ends with that
-# exit status, 0 by default, and the terminal is restored).
+# sessao COLUMNS ROWS COMMAND... (that session with any command in the pane), espera_texto TEXT, espera_linha
+# ROW TEXT, clique ROW COL and espera_fim [STATUS] (the program ends with that exit status, 0 by default, and
+# the terminal is restored).
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux not found, skipped"
