@@ -4,6 +4,8 @@
 
 #include "diretorias.h"
 #include "mensagem.h"
+#include "nomes_dados.h"
+#include "nomes_disco.h"
 #include "rotinas_minhas.h"
 
 namespace {
@@ -12,10 +14,12 @@ namespace {
 std::string RECUSA_CODIGO(const std::string& CODIGO, const std::vector<std::string>& tipos) {
   if (CODIGO.find('/') != std::string::npos) return "O código não pode conter \"/\"."_w;
   for (const std::string& tipo : tipos) {
-    std::string nome;
-    LIMPAM(nome, CODIGO, tipo);
-    nome = apara(nome);
-    if (existe_pasta(nome)) return "Já existe uma pasta com o nome "_w + nome + ".";
+    const std::string nome = nome_dados(CODIGO, tipo);
+    try {
+      if (existe_pasta(nome)) return "Já existe uma pasta com o nome "_w + no_programa(nome) + ".";
+    } catch (const NomeAmbiguo& e) {
+      return e.aviso;
+    }
   }
   return "";
 }

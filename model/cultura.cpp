@@ -8,6 +8,7 @@
 #include "ficheiro_cultura.h"
 #include "mensagem.h"
 #include "meses.h"
+#include "nomes_dados.h"
 #include "nomes_disco.h"
 #include "registos.h"
 #include "respostas.h"
@@ -130,10 +131,9 @@ bool codigo(std::string& CODIGO, std::string& nome) {
   for (;;) {
     SALTA();
     qw::escreve("");
-    CODIGO = PEDE_CODIGO(brancos(3) + "Código do ficheiro de cultura? "_w, 40, {"CUL"});
+    CODIGO = PEDE_CODIGO(brancos(3) + "Código do ficheiro de cultura? "_w, 40, {TIPO_CUL});
     if (apara(CODIGO) == "0") return false;
-    LIMPAM(nome, CODIGO, "CUL");
-    nome = apara(nome);
+    nome = nome_dados(CODIGO, TIPO_CUL);
     if (!existe(nome)) return true;
     qw::escreve("");
     qw::escreve(brancos(4) + "Já existe um ficheiro com este código."_w);
@@ -288,10 +288,10 @@ void CRIA_CULTURA(int& IERR) {
   referencias(D, CODIGO);
   drenagens(D);
   coeficientes(D, CODIGO);
-  ESCREVE_CULTURA(nome, D);
+  const std::string disco = ESCREVE_CULTURA(nome, D);
   qw::escreve("");
   qw::escreve("");
-  qw::escreve(brancos(15) + "DADOS CULTURAIS ARMAZENADOS NO FICHEIRO " + nome);
+  qw::escreve(brancos(15) + "DADOS CULTURAIS ARMAZENADOS NO FICHEIRO " + disco);
   // The message stays until the user has read it: the menu clears the screen next.
   CARREGUE();
 }
@@ -301,9 +301,7 @@ void LIMPAR() {
 }
 
 void FICH(const std::string& CODIGO, const std::string& TIPO, int32_t& IOPCAO, std::fstream& F) {
-  std::string nome;
-  LIMPAM(nome, CODIGO, TIPO);
-  nome = apara(nome);
+  const std::string nome = nome_dados(CODIGO, TIPO);
   IOPCAO = 0;
   if (!existe(nome)) std::ofstream(no_disco(nome), std::ios::binary);
   F.open(no_disco(nome), std::ios::in | std::ios::out | std::ios::binary);

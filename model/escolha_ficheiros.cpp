@@ -2,6 +2,8 @@
 
 #include "codigo.h"
 #include "diretorias.h"
+#include "mensagem.h"
+#include "nomes_dados.h"
 #include "respostas.h"
 #include "rotinas_minhas.h"
 
@@ -37,7 +39,15 @@ Escolha ESCOLHE(std::string& CODIGO, const std::string& EXT, bool titulo) {
     // "0" leaves from the first chooser; from the others, only when no file of that code exists.
     bool ZERO = apara(CODIGO) == "0";
     if (ZERO && titulo) return Escolha::VOLTA;
-    bool EXISTS = EXISTE_DADOS(CODIGO, EXT);
+    bool EXISTS = false;
+    try {
+      EXISTS = EXISTE_DADOS(CODIGO, EXT);
+    } catch (const NomeAmbiguo& e) {
+      // Said before the chooser comes again: two files answer to the name chosen.
+      mensagem(e.aviso);
+      CARREGUE();
+      continue;
+    }
     if (EXISTS) return Escolha::FICHEIRO;
     if (ZERO) return Escolha::VOLTA;
   }
@@ -55,26 +65,21 @@ void MOSTRA_FIC(std::string& INPUT_NOME, const std::string& EXT, int& IERR) {
   IERR = 0;
   if (apara(INPUT_NOME) != "?") return;
   PERGUNTA = fixo("Nome do ficheiro ==> ", 23);
-  NOMEXP = fixo("*" + EXT + ".txt", 8);
+  NOMEXP = fixo(padrao_dados(EXT), 8);
   FILATES(NOMEXP, NOMFILE, PERGUNTA, 1, IERR);
   INPUT_NOME = NOMFILE.empty() ? "" : fixo(apara(NOMFILE), 98);
 }
 
-std::string FICHEIRO(const std::string& CODIGO, const std::string& tipo) {
-  std::string nome;
-  LIMPAM(nome, CODIGO, tipo, 98 + 8);
-  return apara(nome);
-}
-
 bool EXISTE_DADOS(const std::string& CODIGO, const std::string& tipo) {
-  return !CODIGO.empty() && CODIGO.find('/') == std::string::npos && existe(FICHEIRO(CODIGO, tipo));
+  return !CODIGO.empty() && CODIGO.find('/') == std::string::npos && existe(nome_dados(CODIGO, tipo));
 }
 
 bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR) {
   struct {
     std::string* CODIGO;
-    const char* EXT;
-  } const escolhas[] = {{&COD.PRE, "pre"}, {&COD.ET0, "ET0"}, {&COD.SOLO, "FRT"}, {&COD.CULTURA, "CUL"}};
+    const std::string& EXT;
+  } const escolhas[] = {{&COD.PRE, TIPO_PRE}, {&COD.ET0, TIPO_ET0}, {&COD.SOLO, TIPO_FRT},
+                                                    {&COD.CULTURA, TIPO_CUL}};
   do {
     for (const auto& e : escolhas) {
       Escolha r = ESCOLHE(*e.CODIGO, e.EXT, e.CODIGO == &COD.PRE);
@@ -87,8 +92,9 @@ bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR) {
     RESUMO("ficheiro do solo ==============> ", COD.SOLO);
     RESUMO("ficheiro da cultura ===========> ", COD.CULTURA);
     qw::escreve("");
-    // A folder at the name of a result file is found before the run asks anything more.
-    COD.SAIDA = PEDE_CODIGO(BRANCOS_8 + "Código para o ficheiro de saída?  "_w, 98, {"NRG", "BAL", "frq"}, false);
+    // A folder at the name of a report is found before the run asks anything more; the frequency file is
+    // written by a run of one kind only, known once the years are chosen.
+    COD.SAIDA = PEDE_CODIGO(BRANCOS_8 + "Código para o ficheiro de saída?  "_w, 98, {TIPO_NRG, TIPO_BAL}, false);
     qw::escreve("");
     qw::escreve("");
   } while (!CORRETOS());

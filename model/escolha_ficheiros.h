@@ -10,14 +10,11 @@
 // type exists (nothing was chosen).
 void MOSTRA_FIC(std::string& INPUT_NOME, const std::string& EXT, int& IERR);
 
-// The name of the data file of that code and type (without the padding of LIMPAM).
-std::string FICHEIRO(const std::string& CODIGO, const std::string& tipo);
-
 // Whether the code names an existing data file of that type in the data folder; a code holding "/"
-// would name a file elsewhere and names none.
+// would name a file elsewhere and names none. Throws NomeAmbiguo when two files answer to its name.
 bool EXISTE_DADOS(const std::string& CODIGO, const std::string& tipo);
 
-// The four choosers (precipitation, ETo, soil, crop), each shown again until its code names a file, the
-// summary, the output code and the confirmation, whose "N" chooses all four again. False when the run goes
+// The four choosers (precipitation, ETo, soil, crop), each shown again until its code names one file
+// (after a line that says so when two answer to it), the summary, the output code and the confirmation, whose "N" chooses all four again. False when the run goes
 // back to the initial menu: "0" where it names no file (IERR = 1), or no file of a type.
 bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR);

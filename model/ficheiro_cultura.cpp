@@ -35,7 +35,7 @@ bool meses_coeficientes(int32_t MM1, int32_t MM6) {
   return mes_valido(MM1) && mes_valido(MM6) && MM6 >= MM1 && MM6 - MM1 + 1 <= 7;
 }
 
-void ESCREVE_CULTURA(const std::string& nome, const DadosCultura& D) {
+std::string ESCREVE_CULTURA(const std::string& nome, const DadosCultura& D) {
   FicheiroEscrita f(nome);
   f.registo(" " + std::string("   6   A  B  C  D  E  F"));
   for (int i = 1; i <= 6; ++i) f.registo(data(D.DDFASE(i), D.SEP, D.MMFASE(i)));
@@ -58,13 +58,14 @@ void ESCREVE_CULTURA(const std::string& nome, const DadosCultura& D) {
     f.registo(linha);
   }
   f.conclui();
+  return f.nome();
 }
 
-void LE_CULTURA(const std::string& nome, DadosCultura& D) {
+std::string LE_CULTURA(const std::string& nome, DadosCultura& D) {
   FicheiroLeitura f(nome);
   D.NFASES = f.campos("o número de datas de referência"_w).I(6);
   if (D.NFASES != 6)
-    throw ErroFicheiro(nome, 1, "o número de datas de referência é "_w + std::to_string(D.NFASES) +
+    throw ErroFicheiro(f.nome(), 1, "o número de datas de referência é "_w + std::to_string(D.NFASES) +
                                     " e devia ser 6");
   le_data(f, "a data da sementeira", D.DDFASE(1), D.MMFASE(1), D.SEP);
   for (int i = 2; i <= 5; ++i) f.salta("a data de uma fase");
@@ -78,7 +79,7 @@ void LE_CULTURA(const std::string& nome, DadosCultura& D) {
     c.X(1);
     D.MMF(i) = c.I(2);
     D.LAMF(i) = c.F(10, 3);
-    confere_mes(nome, D.MMF(i), "de referência "_w + std::to_string(i));
+    confere_mes(f.nome(), D.MMF(i), "de referência "_w + std::to_string(i));
   }
   std::string resposta = f.registo("a resposta sobre drenagens");
   D.RESPDREN = resposta.empty() ? ' ' : resposta[0];
@@ -87,11 +88,11 @@ void LE_CULTURA(const std::string& nome, DadosCultura& D) {
     D.NDREN = f.livre().inteiro();
     // 1 + 6 + 2 x 9 = 25 break points fill the schedule.
     if (D.NDREN < 0 || D.NDREN > 9)
-      throw ErroFicheiro(nome, 0, "número de drenagens "_w + std::to_string(D.NDREN) +
+      throw ErroFicheiro(f.nome(), 0, "número de drenagens "_w + std::to_string(D.NDREN) +
                                       " fora de 0 a 9 (o calendário de lâminas tem 25 entradas)"_w);
     for (int k = 1; k <= D.NDREN; ++k) {
       le_data(f, "a data de uma drenagem", D.DDREN(k), D.MDREN(k), D.SEP);
-      confere_mes(nome, D.MDREN(k), "da drenagem " + std::to_string(k));
+      confere_mes(f.nome(), D.MDREN(k), "da drenagem " + std::to_string(k));
       Campos c = f.campos("a lâmina e a duração de uma drenagem"_w);
       c.X(2);
       D.LAMDREN(k) = c.F(6, 3);
@@ -102,14 +103,15 @@ void LE_CULTURA(const std::string& nome, DadosCultura& D) {
   D.TOL = f.livre().real();
   D.INDK = f.livre().inteiro();
   if (D.INDK != 1 && D.INDK != 2)
-    throw ErroFicheiro(nome, 0, "opção de coeficientes culturais "_w + std::to_string(D.INDK) +
+    throw ErroFicheiro(f.nome(), 0, "opção de coeficientes culturais "_w + std::to_string(D.INDK) +
                                     " (devia ser 1 ou 2)");
   if (D.INDK == 2) {
     if (!meses_coeficientes(D.MMFASE(1), D.MMFASE(6)))
-      throw ErroFicheiro(nome, 0, "coeficientes mensais da sementeira (mês "_w + std::to_string(D.MMFASE(1)) +
+      throw ErroFicheiro(f.nome(), 0, "coeficientes mensais da sementeira (mês "_w + std::to_string(D.MMFASE(1)) +
                                       ") à colheita (mês "_w + std::to_string(D.MMFASE(6)) +
                                       "): precisam de meses de 1 a 12 e de 1 a 7 meses no ano"_w);
     Livre l = f.livre(NKC(D));
     for (int k = 1; k <= NKC(D); ++k) D.KC(k) = l.real();
   }
+  return f.nome();
 }

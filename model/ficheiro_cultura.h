@@ -36,10 +36,12 @@ bool meses_coeficientes(int32_t MM1, int32_t MM6);
 // The number of monthly coefficients, one per month from the sowing month to the harvest month.
 inline int32_t NKC(const DadosCultura& D) { return D.MMFASE(6) - D.MMFASE(1) + 1; }
 
-// Writes the crop file named nome, replacing any file of that name whole or not at all.
-void ESCREVE_CULTURA(const std::string& nome, const DadosCultura& D);
+// Writes the crop file named nome, replacing the file of that name whole or not at all; returns its name
+// as it stands on disk.
+std::string ESCREVE_CULTURA(const std::string& nome, const DadosCultura& D);
 // Reads the crop file named nome into D (KC only when INDK is 2). Throws ErroFicheiro naming the file
 // when it is missing, ends early, holds a field that cannot be read, or holds values the calculation
 // cannot use: a count of reference dates other than 6, a month outside 1 to 12, more than 9 drainages,
 // an option other than 1 or 2, or monthly coefficients over months that meses_coeficientes refuses.
-void LE_CULTURA(const std::string& nome, DadosCultura& D);
+// Returns the file's name as it stands on disk.
+std::string LE_CULTURA(const std::string& nome, DadosCultura& D);

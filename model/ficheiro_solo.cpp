@@ -1,5 +1,6 @@
 #include "ficheiro_solo.h"
 
+#include "nomes_dados.h"
 #include "registos.h"
 #include "rotinas_minhas.h"
 
@@ -20,12 +21,6 @@ const Tabela<CampoSolo, 11> CAMPOS_SOLO = {{{
 namespace {
 
 constexpr int REGISTOS = 6;
-
-std::string nome_solo(const std::string& CODIGO) {
-  std::string nome;
-  LIMPAM(nome, CODIGO, "FRT");
-  return apara(nome);
-}
 
 // The file as a source of records that remembers the line of the last record given, so that the
 // reader's own refusals can name it.
@@ -54,8 +49,8 @@ bool GUARDADO(int I, float valor, float& guardado) {
 }
 
 // Each record: column 1 blank, then its fields two blanks apart; record 3 is an empty line.
-void ESCREVE_SOLO(const std::string& CODIGO, const DadosSolo& S) {
-  FicheiroEscrita f(nome_solo(CODIGO));
+std::string ESCREVE_SOLO(const std::string& CODIGO, const DadosSolo& S) {
+  FicheiroEscrita f(nome_dados(CODIGO, TIPO_FRT));
   for (int R = 1; R <= REGISTOS; ++R) {
     std::string registo;
     for (int I = 1; I <= 11; ++I) {
@@ -65,11 +60,12 @@ void ESCREVE_SOLO(const std::string& CODIGO, const DadosSolo& S) {
     f.registo(registo);
   }
   f.conclui();
+  return f.nome();
 }
 
 // Each record is one free-form read from the start of its line; record 3 is passed over whatever it holds.
 void LE_SOLO(const std::string& CODIGO, DadosSolo& S) {
-  FicheiroLeitura f(nome_solo(CODIGO));
+  FicheiroLeitura f(nome_dados(CODIGO, TIPO_FRT));
   LinhasSolo linhas(f);
   int linha_LA = 0, linha_LLAV1 = 0;
   for (int R = 1; R <= REGISTOS; ++R) {

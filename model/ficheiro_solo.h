@@ -32,8 +32,9 @@ bool GUARDADO(int I, float valor, float& guardado);
 inline bool MARACHAS_VALIDAS(float LA) { return LA > 0; }
 inline bool ESPESSURA_VALIDA(float LZC, float LLAV1) { return LZC + LLAV1 > 0; }
 
-// Writes the six records of the soil file of that code, replacing an existing one whole or not at all.
-void ESCREVE_SOLO(const std::string& CODIGO, const DadosSolo& S);
+// Writes the six records of the soil file of that code, replacing an existing one whole or not at all;
+// returns its name as it stands on disk.
+std::string ESCREVE_SOLO(const std::string& CODIGO, const DadosSolo& S);
 // Reads the soil file of that code; throws ErroFicheiro (file, line, value) when it cannot be read as
 // laid out or when LA or LZC + LLAV1 is not above 0.
 void LE_SOLO(const std::string& CODIGO, DadosSolo& S);

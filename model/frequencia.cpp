@@ -3,6 +3,7 @@
 #include "convert_pre.h"
 #include "finito.h"
 #include "meses.h"
+#include "nomes_dados.h"
 #include "rotinas_minhas.h"
 
 namespace {
@@ -23,9 +24,7 @@ int32_t ano(int32_t ANOI, int32_t p) { return ANOI + (p - 1); }
 }  // namespace
 
 void CRIA_FRQ(std::optional<FicheiroEscrita>& FRQ, const std::string& SAIDA) {
-  std::string nome;
-  LIMPAM(nome, SAIDA, "frq");
-  FRQ.emplace(apara(nome));
+  FRQ.emplace(nome_dados(SAIDA, TIPO_FRQ));
   FRQ->registo(" NECESSIDADES DECENDIAIS DE REGA (mm)");
 }
 

@@ -3,6 +3,7 @@
 #include "calendario.h"
 #include "erro.h"
 #include "ficheiro_cultura.h"
+#include "nomes_dados.h"
 #include "registos.h"
 #include "rotinas_minhas.h"
 
@@ -25,11 +26,8 @@ void ORDENA(Tabela<int32_t, 100>& X, Tabela<int32_t, 100>& A, int32_t N) {
 
 void LERCULT(const std::string& CULTURA, int32_t ANO, CalendarioLaminas& C) {
   // The name from the whole code, whatever its length.
-  std::string nome;
-  LIMPAM(nome, CULTURA, "CUL", CULTURA.size() + 8);
-  nome = apara(nome);
   DadosCultura D;
-  LE_CULTURA(nome, D);
+  const std::string nome = LE_CULTURA(nome_dados(CULTURA, TIPO_CUL), D);
   const int32_t NFASES = D.NFASES, NDREN = D.NDREN;
   auto& NJU = C.NJU;
   auto& A = C.A;

@@ -8,6 +8,7 @@
 #include "escolha_anos.h"
 #include "escolha_ficheiros.h"
 #include "frequencia.h"
+#include "nomes_dados.h"
 #include "relatorios.h"
 #include "respostas_ano.h"
 #include "resultados_ano.h"
@@ -19,8 +20,8 @@ const std::string BRANCOS_3(3, ' ');
 
 // Step 8 of the run: the two reports, named from the output code, with their creation lines.
 void ABRE_RESULTADOS(Calculo& C) {
-  C.RES.NRG.emplace(FICHEIRO(C.COD.SAIDA, "NRG"));
-  C.RES.BAL.emplace(FICHEIRO(C.COD.SAIDA, "BAL"));
+  C.RES.NRG.emplace(nome_dados(C.COD.SAIDA, TIPO_NRG));
+  C.RES.BAL.emplace(nome_dados(C.COD.SAIDA, TIPO_BAL));
   ABRE_RELATORIOS(*C.RES.NRG, *C.RES.BAL, C.COD.CULTURA, C.COD.SOLO, C.COD.ET0, C.COD.PRE);
 }
 
@@ -87,9 +88,9 @@ void PALUDEC(int& IERR, const std::string&) {
   if (!ESCOLHE_FICHEIROS(C->COD, IERR)) return;
   ABRE_RESULTADOS(*C);
   LE_SOLO(C->COD.SOLO, C->SOLO);
-  C->SERIE_ET0.emplace(FICHEIRO(C->COD.ET0, "ET0"));
+  C->SERIE_ET0.emplace(nome_dados(C->COD.ET0, TIPO_ET0));
   LE_CABECALHO(*C->SERIE_ET0);
-  C->SERIE_PRE.emplace(FICHEIRO(C->COD.PRE, "pre"));
+  C->SERIE_PRE.emplace(nome_dados(C->COD.PRE, TIPO_PRE));
   LE_CABECALHO(*C->SERIE_PRE);
   PERIODO_COMUM(*C->SERIE_ET0, *C->SERIE_PRE, C->IANO1, C->IANO2);
   // The crop file is read anew every year; read once now, a file that the run would refuse (its dates
@@ -97,6 +98,8 @@ void PALUDEC(int& IERR, const std::string&) {
   LERCULT(C->COD.CULTURA, C->IANO1, C->CAL);
   SALTA();
   ESCOLHE_ANOS(C->IANO1, C->IANO2, C->ANO, C->ANOF, C->ISEQUE_CONST);
+  // Only a run of kind 2 writes the frequency file: what stands at its name may stop that run alone.
+  if (C->ISEQUE_CONST == 2) confere_destino(nome_dados(C->COD.SAIDA, TIPO_FRQ));
   ANOS(*C);
   FIM(*C);
 }

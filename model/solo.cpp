@@ -5,19 +5,13 @@
 #include "codigo.h"
 #include "diretorias.h"
 #include "ficheiro_solo.h"
+#include "nomes_dados.h"
 #include "respostas.h"
 #include "rotinas_minhas.h"
 
 namespace {
 
 std::string brancos(int n) { return std::string(n, ' '); }
-
-// The file name as the dialogue shows it: 98 characters, blank-padded.
-std::string nome_frt(const std::string& CODIGO) {
-  std::string nome;
-  LIMPAM(nome, CODIGO, "FRT", 98);
-  return nome;
-}
 
 // Step 1: what the file holds.
 void DESCRICAO() {
@@ -54,9 +48,9 @@ bool CODIGO_SOLO(std::string& CODIGO) {
     qw::escreve("");
     qw::escreve(brancos(14) + "Introdução dos dados"_w);
     qw::escreve("");
-    CODIGO = PEDE_CODIGO("   Código do ficheiro? "_w, 50, {"FRT"});
+    CODIGO = PEDE_CODIGO("   Código do ficheiro? "_w, 50, {TIPO_FRT});
     if (apara(CODIGO) == "0") return false;
-    if (!existe(apara(nome_frt(CODIGO)))) return true;
+    if (!existe(nome_dados(CODIGO, TIPO_FRT))) return true;
     qw::escreve("");
     qw::escreve("    Já existe um ficheiro com este código."_w);
     qw::pergunta("    Pretende indicar outro código? (S/N) "_w);
@@ -143,9 +137,10 @@ void SOLO(int& IERR) {
     ARMACAO(S);
     qw::escreve("");
   } while (!CORRETOS());
-  ESCREVE_SOLO(CODIGO, S);
+  // The name as the file bears it, in 98 characters.
+  const std::string nome = fixo(ESCREVE_SOLO(CODIGO, S), 98);
   qw::escreve("");
   qw::escreve("");
-  qw::escreve(brancos(5) + "Dados armazenados no ficheiro: " + nome_frt(CODIGO));
+  qw::escreve(brancos(5) + "Dados armazenados no ficheiro: " + nome);
   CARREGUE();
 }

@@ -1,29 +1,69 @@
 #include "ficheiro_escrita.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
+#include "cp1252.h"
+#include "diretorias.h"
 #include "erro.h"
 #include "nomes_disco.h"
 #include "renomeacao.h"
 #include "temporarios.h"
 #include "texto.h"
+#include "trinco.h"
 
-FicheiroEscrita::FicheiroEscrita(const std::string& nome)
-    : nome_(nome), destino_(no_disco(nome)), temporario_(nome_temporario(destino_)) {
-  nota_ = nota_temporario(temporario_);
-  f_ = std::fopen(temporario_.c_str(), "wb");
-  if (!f_) {
-    esquece_temporario(nota_);
-    throw ErroFicheiro(nome, 0, "não foi possível criar o ficheiro"_w);
+namespace {
+
+const std::string NAO_CRIADO = "não foi possível criar o ficheiro"_w, NAO_ESCRITO = "não foi possível escrever o ficheiro"_w;
+
+// The folder of a name on disk and its entry there.
+std::string pasta_de(const std::string& disco) {
+  const size_t barra = disco.rfind('/');
+  return barra == std::string::npos ? "." : barra == 0 ? "/" : disco.substr(0, barra);
+}
+
+std::string entrada_de(const std::string& disco) { return disco.substr(disco.rfind('/') + 1); }
+
+bool pasta_em(int pasta, const std::string& entrada) {
+  struct stat st;
+  return fstatat(pasta, entrada.c_str(), &st, 0) == 0 && S_ISDIR(st.st_mode);
+}
+
+const std::string PASTA_NO_NOME = NAO_ESCRITO + " (existe uma pasta com esse nome)";
+
+}  // namespace
+
+FicheiroEscrita::FicheiroEscrita(const std::string& nome) {
+  const std::string disco = no_disco(nome);
+  nome_ = de_utf8(disco);
+  destino_ = entrada_de(disco);
+  pasta_ = open(pasta_de(disco).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int fd = -1;
+  if (pasta_ >= 0) {
+    // Created and locked while no other instance tidies the folder.
+    TrincoPasta trinco(pasta_);
+    fd = cria_temporario(pasta_, destino_, temporario_, nota_);
+    if (fd >= 0) tranca(fd);
   }
+  if (fd >= 0 && (f_ = fdopen(fd, "wb"))) return;
+  const bool cheia = fd < 0 && errno == EMFILE;
+  if (fd >= 0) {
+    close(fd);
+    unlinkat(pasta_, temporario_.c_str(), 0);
+  }
+  esquece_temporario(nota_);
+  if (pasta_ >= 0) close(pasta_);
+  throw ErroFicheiro(nome_, 0, cheia ? NAO_CRIADO + " (demasiados ficheiros a escrever ao mesmo tempo)" : NAO_CRIADO);
 }
 
 FicheiroEscrita::~FicheiroEscrita() {
   if (f_) std::fclose(f_);
-  if (concluido_) return;
-  unlink(temporario_.c_str());
+  if (!concluido_) unlinkat(pasta_, temporario_.c_str(), 0);
   esquece_temporario(nota_);
+  close(pasta_);
 }
 
 void FicheiroEscrita::registo(const std::string& texto) {
@@ -36,24 +76,33 @@ void FicheiroEscrita::fecha() {
   bool escrito = std::fflush(f_) == 0 && !std::ferror(f_) && fsync(fileno(f_)) == 0;
   escrito = std::fclose(f_) == 0 && escrito;
   f_ = nullptr;
-  if (!escrito) throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro"_w);
-  struct stat st;
-  if (stat(destino_.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-    throw ErroFicheiro(nome_, 0, "não foi possível escrever o ficheiro (existe uma pasta com esse nome)"_w);
+  if (!escrito) throw ErroFicheiro(nome_, 0, NAO_ESCRITO);
+  if (pasta_em(pasta_, destino_)) throw ErroFicheiro(nome_, 0, PASTA_NO_NOME);
 }
 
 void FicheiroEscrita::conclui() { conclui_juntos({this}); }
 
 void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros) {
+  const int pasta = ficheiros.front()->pasta_;
+  TrincoPasta trinco(pasta);
   for (FicheiroEscrita* f : ficheiros) f->fecha();
-  SinaisRetidos retidos;
   std::vector<Renomeacao> pares;
   for (FicheiroEscrita* f : ficheiros) pares.push_back({f->temporario_, f->destino_});
-  renomeia_juntos(pares);
-  for (size_t i = 0; i < pares.size(); ++i) {
-    ficheiros[i]->concluido_ = pares[i].feita;
-    if (pares[i].feita) esquece_temporario(ficheiros[i]->nota_);
+  {
+    SinaisRetidos retidos;
+    poe_no_lugar(pasta, pares);
+    for (size_t i = 0; i < pares.size(); ++i) {
+      ficheiros[i]->concluido_ = pares[i].feita;
+      if (pares[i].feita) {
+        esquece_temporario(ficheiros[i]->nota_);
+        ficheiros[i]->nota_ = 0;
+      }
+    }
   }
   for (size_t i = 0; i < pares.size(); ++i)
-    if (!pares[i].feita) throw ErroFicheiro(ficheiros[i]->nome_, 0, "não foi possível escrever o ficheiro"_w);
+    if (!pares[i].feita) throw ErroFicheiro(ficheiros[i]->nome_, 0, NAO_ESCRITO);
+}
+
+void confere_destino(const std::string& nome) {
+  if (existe_pasta(nome)) throw ErroFicheiro(no_programa(nome), 0, PASTA_NO_NOME);
 }

@@ -6,12 +6,14 @@
 
 // A text file written anew: records go to a hidden temporary file in the same folder, renamed over the
 // file once closed, checked and flushed to disk; a file never put in place is removed, and the old one
-// stays as it was. The temporary file is noted, so that a signal that ends the program removes it too.
-// The file replaced is the one found under the name as no_disco finds it (in the data folder, a name that
-// differs only in letter case); a new file bears the name as given.
+// stays as it was. The temporary file bears the program's mark and is locked while it is written, so that
+// no other instance takes it for the leftover of a run that died; it is noted, so that a signal that ends
+// the program removes it too. The file replaced is the one that no_disco finds under the name (in the data
+// folder, one whose name differs in letter case), its name kept; a new file bears the name as given.
 class FicheiroEscrita {
  public:
-  // Throws ErroFicheiro when the temporary file cannot be created.
+  // Throws ErroFicheiro when the temporary file cannot be created (or noted), and NomeAmbiguo when two
+  // files answer to the name.
   explicit FicheiroEscrita(const std::string& nome);
   ~FicheiroEscrita();
   FicheiroEscrita(const FicheiroEscrita&) = delete;
@@ -19,6 +21,7 @@ class FicheiroEscrita {
   void registo(const std::string& texto);
   // Puts this file alone in place, as conclui_juntos does.
   void conclui();
+  // The file's name as it stands on disk (Windows-1252), as screens and messages name it.
   const std::string& nome() const { return nome_; }
 
  private:
@@ -26,15 +29,19 @@ class FicheiroEscrita {
   // Closes the temporary file, flushed to disk, and checks that it was written whole and that it can
   // replace what stands at the name (a folder cannot be replaced); throws ErroFicheiro otherwise.
   void fecha();
-  std::string nome_, destino_, temporario_;  // the two last ones: names on disk
+  std::string nome_, destino_, temporario_;  // the two last ones: entries of the folder, on disk
+  int pasta_ = -1;                           // the folder, open for the file's life
   int nota_ = 0;
   std::FILE* f_ = nullptr;
   bool concluido_ = false;
 };
 
-// Puts files in place as one set: every one is closed, checked and flushed to disk before any is renamed,
-// then they are renamed one right after another while the signals that end the program wait, under a
-// note that lets the next opening of the folder finish a set cut by SIGKILL or a power cut (renomeia_juntos;
-// a set is of files of the data folder). Throws ErroFicheiro naming the file that cannot be written; when
-// a check fails, none is renamed.
+// Puts files of one folder in place as one set: under the folder's lock, every one is closed, checked and
+// flushed to disk before any is renamed, then they are renamed one right after another while the signals
+// that end the program wait, under a note that lets the next opening of the folder finish a set cut by
+// SIGKILL or a power cut (poe_no_lugar). Two instances never mix their sets: the later lands whole. Throws
+// ErroFicheiro naming the file that cannot be written; when a check fails, none is renamed.
 void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);
+
+// Throws ErroFicheiro when no file can be written at the name: a folder stands there.
+void confere_destino(const std::string& nome);

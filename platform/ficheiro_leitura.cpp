@@ -4,11 +4,14 @@
 #include <fstream>
 #include <iterator>
 
+#include "cp1252.h"
 #include "nomes_disco.h"
 #include "texto.h"
 
-FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
-  std::ifstream f(no_disco(nome), std::ios::binary);
+FicheiroLeitura::FicheiroLeitura(const std::string& nome) {
+  const std::string disco = no_disco(nome);
+  nome_ = de_utf8(disco);
+  std::ifstream f(disco, std::ios::binary);
   if (!f) throw ErroFicheiro(nome, 0, "não foi possível abrir o ficheiro"_w);
   std::string tudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   // Read by LF, a file whose lines end in CR alone would be one long line.

@@ -9,6 +9,7 @@
 // A text file opened for reading, whole, by its name in the current directory (found as no_disco finds it).
 class FicheiroLeitura : public FonteRegistos {
  public:
+  // nome() is then the file's name as it stands on disk (Windows-1252), as messages name it.
   // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone (CR and no LF, a CR
   // before its last character).
   explicit FicheiroLeitura(const std::string& nome);

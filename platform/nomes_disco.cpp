@@ -3,9 +3,8 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <utility>
-
 #include "cp1252.h"
+#include "nomes_dados.h"
 
 namespace {
 
@@ -16,39 +15,16 @@ unsigned char minuscula(unsigned char c) {
   return c;
 }
 
-// How far an entry read as lido stands from nome: -1 the same letters, else the count of letters whose
-// case differs; -2 when it does not stand for nome at all.
-int distancia(const std::string& lido, const std::string& nome, bool caixa) {
-  if (lido == nome) return -1;
-  if (!caixa || sem_caixa(lido) != sem_caixa(nome)) return -2;
-  int n = 0;
-  for (size_t i = 0; i < nome.size(); ++i) n += lido[i] != nome[i];
-  return n;
-}
-
-// The entry of folder pasta (on disk, "" or ending in "/") that the program's name nome stands for.
-std::string entrada(const std::string& pasta, const std::string& nome, bool caixa) {
+// The entry of folder pasta (on disk, "" or ending in "/") that the program's name nome stands for: its
+// UTF-8 form, else the first entry in byte order that reads as it.
+std::string entrada(const std::string& pasta, const std::string& nome) {
   const std::string utf8 = para_utf8(nome);
   struct stat st;
   if (nome.empty() || lstat((pasta + utf8).c_str(), &st) == 0) return utf8;
-  // The closest entry; among equals the first in byte order, whatever order the folder gives.
-  std::pair<int, std::string> melhor{-2, ""};
-  for (const std::string& e : entradas_disco(pasta)) {
-    std::pair<int, std::string> esta{distancia(de_utf8(e), nome, caixa), e};
-    if (esta.first != -2 && (melhor.first == -2 || esta < melhor)) melhor = esta;
-  }
-  return melhor.first == -2 ? utf8 : melhor.second;
-}
-
-std::string procura(const std::string& nome, bool caixa) {
-  std::string disco;
-  size_t inicio = 0;
-  for (;;) {
-    size_t barra = nome.find('/', inicio);
-    if (barra == std::string::npos) return disco + entrada(disco, nome.substr(inicio), caixa);
-    disco += entrada(disco, nome.substr(inicio, barra - inicio), false) + "/";
-    inicio = barra + 1;
-  }
+  std::string melhor;
+  for (const std::string& e : entradas_disco(pasta))
+    if (de_utf8(e) == nome && (melhor.empty() || e < melhor)) melhor = e;
+  return melhor.empty() ? utf8 : melhor;
 }
 
 }  // namespace
@@ -68,6 +44,19 @@ std::string sem_caixa(const std::string& texto) {
   return r;
 }
 
-std::string no_disco(const std::string& nome) { return procura(nome, nome.find('/') == std::string::npos); }
+std::string no_disco(const std::string& nome) {
+  return nome.find('/') == std::string::npos ? entrada_dados(nome) : pasta_no_disco(nome);
+}
 
-std::string pasta_no_disco(const std::string& caminho) { return procura(caminho, false); }
+std::string pasta_no_disco(const std::string& caminho) {
+  std::string disco;
+  size_t inicio = 0;
+  for (;;) {
+    size_t barra = caminho.find('/', inicio);
+    if (barra == std::string::npos) return disco + entrada(disco, caminho.substr(inicio));
+    disco += entrada(disco, caminho.substr(inicio, barra - inicio)) + "/";
+    inicio = barra + 1;
+  }
+}
+
+std::string no_programa(const std::string& nome) { return de_utf8(no_disco(nome)); }

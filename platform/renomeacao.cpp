@@ -1,63 +1,53 @@
 #include "renomeacao.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <set>
 
 #include "erro.h"
-#include "nomes_disco.h"
 #include "temporarios.h"
 #include "texto.h"
 
 namespace {
 
-// The note of process PID is ".paludex_renomeia.PID"; written, it is ".paludex_renomeia.PID.tmp".
-const std::string NOTA = "paludex_renomeia", PREFIXO = "." + NOTA + ".";
-const std::string CABECALHO = "paludex renomeia\n";
+// What stands at the note's name.
+enum class Nota { NENHUMA, DO_PROGRAMA, ALHEIA };
 
-std::string nome_nota(pid_t pid) { return PREFIXO + std::to_string(pid); }
-
-// Flushes a folder's entries to disk. One that cannot be flushed is left so: its renames are done.
-void sincroniza_pasta(const std::string& pasta) {
-  int fd = open(pasta.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
+bool existe_entrada(int pasta, const std::string& nome) {
+  struct stat st;
+  return fstatat(pasta, nome.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-std::string pasta_de(const std::string& nome) {
-  const size_t barra = nome.rfind('/');
-  return barra == std::string::npos ? "." : barra == 0 ? "/" : nome.substr(0, barra);
-}
-
-// Every rename that can be done, then the folders flushed.
-void renomeia(std::vector<Renomeacao>& pares) {
-  std::set<std::string> pastas;
-  for (Renomeacao& r : pares) {
-    r.feita = std::rename(r.temporario.c_str(), r.destino.c_str()) == 0;
-    pastas.insert(pasta_de(r.destino));
+bool le_tudo(int fd, std::string& bytes) {
+  char b[4096];
+  for (;;) {
+    const ssize_t n = read(fd, b, sizeof b);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 || bytes.size() + n > MAXIMO_NOTA) return false;
+    if (n == 0) return true;
+    bytes.append(b, n);
   }
-  for (const std::string& p : pastas) sincroniza_pasta(p);
 }
 
-bool todas_feitas(const std::vector<Renomeacao>& pares) {
-  return std::all_of(pares.begin(), pares.end(), [](const Renomeacao& r) { return r.feita; });
-}
-
-void apaga_nota(const std::string& nota) {
-  unlink(nota.c_str());
-  sincroniza_pasta(".");
+// The note in the folder, read only when it is a regular file of a note's size: never through a link,
+// nor waiting on what is not a file. Anything else at its name is left alone.
+Nota le(int pasta, std::vector<Renomeacao>& pares) {
+  const int fd = openat(pasta, NOME_NOTA.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? Nota::NENHUMA : Nota::ALHEIA;
+  struct stat st;
+  std::string bytes;
+  const bool lida = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<size_t>(st.st_size) <= MAXIMO_NOTA &&
+                    le_tudo(fd, bytes);
+  close(fd);
+  return lida && le_nota(bytes, pares) ? Nota::DO_PROGRAMA : Nota::ALHEIA;
 }
 
 bool escreve_tudo(int fd, const std::string& bytes) {
   for (size_t feito = 0; feito < bytes.size();) {
-    ssize_t n = write(fd, bytes.data() + feito, bytes.size() - feito);
+    const ssize_t n = write(fd, bytes.data() + feito, bytes.size() - feito);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     feito += n;
@@ -65,94 +55,58 @@ bool escreve_tudo(int fd, const std::string& bytes) {
   return true;
 }
 
-// Puts the note of a set in place, flushed to disk with its folder, and returns its name.
-std::string escreve_nota(const std::vector<Renomeacao>& pares) {
-  std::string conteudo = CABECALHO;
-  for (const Renomeacao& r : pares) conteudo += r.temporario + '\0' + r.destino + '\0';
-  const std::string temporario = nome_temporario(NOTA), nota = nome_nota(getpid());
-  const int marca = nota_temporario(temporario);
-  const int fd = open(temporario.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  bool bem = fd >= 0 && escreve_tudo(fd, conteudo) && fsync(fd) == 0;
-  if (fd >= 0 && close(fd) != 0) bem = false;
-  bem = bem && std::rename(temporario.c_str(), nota.c_str()) == 0;
-  if (!bem) unlink(temporario.c_str());
-  esquece_temporario(marca);
-  if (!bem) throw ErroFicheiro(nota, 0, "não foi possível escrever o ficheiro"_w);
-  sincroniza_pasta(".");
-  return nota;
+// Puts the note of pares in place, written whole (to a temporary file of its own, flushed to disk, renamed
+// over the note) and flushed to disk with its folder.
+bool escreve(int pasta, const std::vector<Renomeacao>& pares) {
+  std::string temporario;
+  int nota = 0;
+  const int fd = cria_temporario(pasta, NOME_NOTA, temporario, nota);
+  if (fd < 0) return false;
+  bool bem = escreve_tudo(fd, forma_nota(pares)) && fsync(fd) == 0;
+  bem = close(fd) == 0 && bem;
+  bem = bem && renameat(pasta, temporario.c_str(), pasta, NOME_NOTA.c_str()) == 0;
+  if (!bem) unlinkat(pasta, temporario.c_str(), 0);
+  esquece_temporario(nota);
+  fsync(pasta);
+  return bem;
 }
 
-// The renames of a note of process pid; false when it is not such a note. Each must be one that process
-// makes: a name in this folder and its temporary ".NAME.PID.tmp".
-bool le_nota(const std::string& conteudo, pid_t pid, std::vector<Renomeacao>& pares) {
-  if (conteudo.compare(0, CABECALHO.size(), CABECALHO) != 0) return false;
-  std::vector<std::string> nomes;
-  for (size_t p = CABECALHO.size(); p < conteudo.size();) {
-    const size_t fim = conteudo.find('\0', p);
-    if (fim == std::string::npos) return false;
-    nomes.push_back(conteudo.substr(p, fim - p));
-    p = fim + 1;
-  }
-  if (nomes.size() % 2 != 0) return false;
-  for (size_t i = 0; i < nomes.size(); i += 2) {
-    const std::string& destino = nomes[i + 1];
-    if (destino.empty() || destino == "." || destino == ".." || destino.find('/') != std::string::npos ||
-        nomes[i] != nome_temporario(destino, pid))
-      return false;
-    pares.push_back({nomes[i], destino});
-  }
-  return true;
+void apaga(int pasta) {
+  unlinkat(pasta, NOME_NOTA.c_str(), 0);
+  fsync(pasta);
 }
 
-bool le_tudo(const std::string& nome, std::string& conteudo) {
-  std::ifstream f(nome, std::ios::binary);
-  if (!f) return false;
-  conteudo.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  return !f.bad();
-}
-
-// Finishes the note of a process that no longer runs. When it cannot be finished now, the process goes
-// into guardados, so that its temporaries stay for the next opening.
-void conclui_nota(pid_t pid, std::set<pid_t>& guardados) {
-  const std::string nota = nome_nota(pid);
-  std::string conteudo;
-  if (!le_tudo(nota, conteudo)) {
-    guardados.insert(pid);
-    return;
-  }
-  std::vector<Renomeacao> pares;
-  if (le_nota(conteudo, pid, pares)) {
-    // A temporary that is gone was renamed before the process stopped.
-    pares.erase(std::remove_if(pares.begin(), pares.end(),
-                               [](const Renomeacao& r) { return access(r.temporario.c_str(), F_OK) != 0; }),
-                pares.end());
-    renomeia(pares);
-    if (!todas_feitas(pares)) {
-      guardados.insert(pid);
-      return;
-    }
-  }
-  apaga_nota(nota);
+bool substitui(const std::vector<Renomeacao>& pares, const std::string& destino) {
+  return std::any_of(pares.begin(), pares.end(), [&](const Renomeacao& r) { return r.destino == destino; });
 }
 
 }  // namespace
 
-void renomeia_juntos(std::vector<Renomeacao>& pares) {
-  if (pares.size() < 2) {
-    renomeia(pares);
-    return;
+std::vector<Renomeacao> poe_no_lugar(int pasta, std::vector<Renomeacao>& pares) {
+  std::vector<Renomeacao> antigas, pendentes, substituidas;
+  const Nota nota = le(pasta, antigas);
+  // A temporary file that is gone was renamed before its writer died.
+  for (const Renomeacao& r : antigas)
+    if (existe_entrada(pasta, r.temporario)) (substitui(pares, r.destino) ? substituidas : pendentes).push_back(r);
+  if (pares.size() > 1) {
+    std::vector<Renomeacao> todas = pendentes;
+    todas.insert(todas.end(), pares.begin(), pares.end());
+    if (nota == Nota::ALHEIA || !escreve(pasta, todas))
+      throw ErroFicheiro(NOME_NOTA, 0,
+                         nota == Nota::ALHEIA ? "não foi possível escrever o ficheiro (existe outro com esse nome)"_w
+                                              : "não foi possível escrever o ficheiro"_w);
   }
-  const std::string nota = escreve_nota(pares);
-  renomeia(pares);
-  apaga_nota(nota);
-}
-
-void arruma_pasta() {
-  std::set<pid_t> guardados;
-  pid_t pid;
-  for (const std::string& e : entradas_disco())
-    if (e.compare(0, PREFIXO.size(), PREFIXO) == 0 && le_pid(e.substr(PREFIXO.size()), pid) && !vivo(pid))
-      conclui_nota(pid, guardados);
-  for (const std::string& e : entradas_disco())
-    if (pid_de_temporario(e, pid) && !vivo(pid) && guardados.count(pid) == 0) unlink(e.c_str());
+  for (std::vector<Renomeacao>* v : {&pendentes, &pares})
+    for (Renomeacao& r : *v) r.feita = renameat(pasta, r.temporario.c_str(), pasta, r.destino.c_str()) == 0;
+  fsync(pasta);
+  for (const Renomeacao& r : substituidas) unlinkat(pasta, r.temporario.c_str(), 0);
+  std::vector<Renomeacao> restantes;
+  for (const Renomeacao& r : pendentes)
+    if (!r.feita) restantes.push_back(r);
+  const bool mudou = pares.size() > 1 || restantes.size() != antigas.size();
+  if (restantes.empty() && (nota == Nota::DO_PROGRAMA || pares.size() > 1))
+    apaga(pasta);
+  else if (!restantes.empty() && mudou)
+    escreve(pasta, restantes);
+  return restantes;
 }

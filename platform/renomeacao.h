@@ -1,26 +1,16 @@
-// Temporary files renamed over their files as one set that survives SIGKILL and a power cut. Before the
-// first rename of a set of several files, a note in the current folder (the data folder),
-// ".paludex_renomeia.PID", lists the renames: the line "paludex renomeia", then for each file its
-// temporary name and its name, each followed by a NUL byte (names on disk, in that folder). The note is
-// written whole (to its own temporary name, flushed to disk, renamed into place) and removed after the
-// last rename. The next opening of the folder finishes a note whose process no longer runs.
+// A set of temporary files put in place in one folder, under a note that lets the next opening of the
+// folder finish a set that SIGKILL or a power cut left half renamed.
 #pragma once
-#include <string>
 #include <vector>
 
-struct Renomeacao {
-  std::string temporario, destino;  // names on disk
-  bool feita = false;
-};
+#include "nota_renomeacao.h"
 
-// Renames each temporary (complete and flushed to disk) over its file and flushes the folder; a set of
-// several files, all in the current folder, is recorded in the note meanwhile. A rename that fails does
-// not stop the others; each says whether it was done. Throws ErroFicheiro, and renames nothing, when the
-// note cannot be written.
-void renomeia_juntos(std::vector<Renomeacao>& pares);
-
-// What processes that no longer run left in the current folder: their notes are finished (all their
-// renames done, the note removed) and then their temporary files removed. A note whose renames cannot
-// all be done now stays, with its temporaries, for the next opening; one that is not a note is removed.
-// Called where the program writes no file (the opening of the data folder).
-void arruma_pasta();
+// Puts a set of temporary files (complete and flushed to disk) in place in folder pasta (a descriptor). The
+// caller holds the folder's lock (TrincoPasta) and holds back the signals that end the program: so a note in
+// the folder is the note of a writer that died, and its renames come first; a file of that note that this
+// set replaces is left out, its temporary removed, for the newer file takes its place. Then each temporary
+// of the set is renamed over its file and the folder flushed to disk; with more than one, the note lists
+// them meanwhile. A rename that fails does not stop the others; each pair says whether it was done. Returns
+// the renames of the dead writer's note that cannot be done now: the note stays with them alone, for the
+// next opening. Throws ErroFicheiro, renaming nothing, when the set's note cannot be written.
+std::vector<Renomeacao> poe_no_lugar(int pasta, std::vector<Renomeacao>& pares);

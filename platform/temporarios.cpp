@@ -1,20 +1,27 @@
 #include "temporarios.h"
 
+#include <fcntl.h>
+#include <sys/random.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace {
 
-const int NOTAS = 8;           // a calculation writes three files at once, a dialogue one
-const size_t CAMINHO = 4096;
+const int NOTAS = 8;  // a calculation writes three files at once, a dialogue one
+const std::string MARCA = ".paludex-", FIM = ".tmp";
+const size_t SORTEIO = 6;
+const char LETRAS[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-// A note is taken only once its path is whole, so the handler never reads half a path.
+// A note is taken only once its name is whole, so the handler never reads half a name.
 struct Nota {
   volatile sig_atomic_t tomada = 0;
-  char caminho[CAMINHO];
+  int pasta = -1;
+  char nome[NAME_MAX + 1];
 };
 Nota notas[NOTAS + 1];
 
@@ -25,24 +32,75 @@ sigset_t sinais_de_fim() {
   return s;
 }
 
-}  // namespace
+bool letra(char c) { return c != '\0' && std::strchr(LETRAS, c) != nullptr; }
 
-int nota_temporario(const std::string& nome) {
-  std::string caminho = nome;
-  if (nome.empty() || nome[0] != '/') {
-    char pasta[CAMINHO];
-    if (!getcwd(pasta, sizeof pasta)) return 0;
-    caminho = std::string(pasta) + "/" + nome;
+// Six letters or digits at random; where the system has no random bytes yet, the clock and a count (a
+// name that is taken is drawn again).
+std::string sorteia() {
+  static unsigned long conta = 0;
+  unsigned char b[SORTEIO];
+  if (getrandom(b, sizeof b, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof b)) {
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME, &t);
+    unsigned long v = static_cast<unsigned long>(t.tv_nsec) + 1000000007UL * ++conta;
+    for (unsigned char& c : b) {
+      c = static_cast<unsigned char>(v % (sizeof LETRAS - 1));
+      v /= sizeof LETRAS - 1;
+    }
   }
-  if (caminho.size() >= CAMINHO) return 0;
+  std::string s;
+  for (unsigned char c : b) s += LETRAS[c % (sizeof LETRAS - 1)];
+  return s;
+}
+
+// A note of an entry of folder pasta; 0 when the table is full.
+int nota_temporario(int pasta, const std::string& nome) {
+  if (nome.size() > NAME_MAX) return 0;
   for (int n = 1; n <= NOTAS; ++n) {
     if (notas[n].tomada) continue;
-    std::memcpy(notas[n].caminho, caminho.c_str(), caminho.size() + 1);
+    notas[n].pasta = pasta;
+    std::memcpy(notas[n].nome, nome.c_str(), nome.size() + 1);
     std::atomic_signal_fence(std::memory_order_seq_cst);
     notas[n].tomada = 1;
     return n;
   }
   return 0;
+}
+
+}  // namespace
+
+std::string nome_temporario(const std::string& destino, const std::string& sorteio) {
+  return "." + destino + MARCA + sorteio + FIM;
+}
+
+bool e_temporario(const std::string& nome, std::string& destino) {
+  const size_t resto = MARCA.size() + SORTEIO + FIM.size();
+  if (nome.size() < 2 + resto || nome[0] != '.') return false;
+  const size_t marca = nome.size() - resto;
+  if (nome.compare(marca, MARCA.size(), MARCA) != 0 || nome.compare(nome.size() - FIM.size(), FIM.size(), FIM) != 0)
+    return false;
+  for (size_t i = marca + MARCA.size(); i < nome.size() - FIM.size(); ++i)
+    if (!letra(nome[i])) return false;
+  destino = nome.substr(1, marca - 1);
+  return true;
+}
+
+int cria_temporario(int pasta, const std::string& destino, std::string& nome, int& nota) {
+  for (int tentativa = 0; tentativa < 100; ++tentativa) {
+    nome = nome_temporario(destino, sorteia());
+    if ((nota = nota_temporario(pasta, nome)) == 0) {
+      errno = nome.size() > NAME_MAX ? ENAMETOOLONG : EMFILE;
+      return -1;
+    }
+    const int fd = openat(pasta, nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) return fd;
+    const int erro = errno;
+    esquece_temporario(nota);
+    nota = 0;
+    errno = erro;
+    if (erro != EEXIST) break;
+  }
+  return -1;
 }
 
 void esquece_temporario(int nota) {
@@ -51,7 +109,7 @@ void esquece_temporario(int nota) {
 
 void apaga_temporarios() {
   for (int n = 1; n <= NOTAS; ++n)
-    if (notas[n].tomada) unlink(notas[n].caminho);
+    if (notas[n].tomada) unlinkat(notas[n].pasta, notas[n].nome, 0);
 }
 
 void trata_sinais_de_fim(void (*trata)(int)) {
@@ -72,25 +130,3 @@ SinaisRetidos::SinaisRetidos() {
 }
 
 SinaisRetidos::~SinaisRetidos() { sigprocmask(SIG_SETMASK, &antes_, nullptr); }
-
-std::string nome_temporario(const std::string& destino, pid_t pid) {
-  const size_t barra = destino.rfind('/') + 1;  // 0 when there is none
-  return destino.substr(0, barra) + "." + destino.substr(barra) + "." + std::to_string(pid) + ".tmp";
-}
-
-bool le_pid(const std::string& texto, pid_t& pid) {
-  if (texto.empty() || texto.size() > 9 || texto.find_first_not_of("0123456789") != std::string::npos) return false;
-  pid = static_cast<pid_t>(std::stol(texto));
-  return pid > 0;
-}
-
-bool pid_de_temporario(const std::string& nome, pid_t& pid) {
-  const std::string FIM = ".tmp";
-  if (nome.size() < 1 + FIM.size() || nome[0] != '.' || nome.compare(nome.size() - FIM.size(), FIM.size(), FIM) != 0)
-    return false;
-  const std::string resto = nome.substr(1, nome.size() - 1 - FIM.size());  // NAME.PID
-  const size_t ponto = resto.rfind('.');
-  return ponto != std::string::npos && ponto > 0 && le_pid(resto.substr(ponto + 1), pid);
-}
-
-bool vivo(pid_t pid) { return pid != getpid() && (kill(pid, 0) == 0 || errno == EPERM); }

@@ -1,26 +1,20 @@
-// The temporary files being written: their names, which tell whose they are, and a note of them in fixed
+// The temporary files being written: their names, which bear the program's mark, and a note of them in fixed
 // storage where a signal handler can remove them: a program ended by SIGINT, SIGTERM or SIGHUP leaves none.
 #pragma once
 #include <signal.h>
-#include <sys/types.h>
-#include <unistd.h>
 
 #include <string>
 
-// The temporary file of a file being written: a hidden name in the same folder that holds the writer's
-// process id, ".NAME.PID.tmp" (a name on disk, kept as given); by default the writer is this process.
-std::string nome_temporario(const std::string& destino, pid_t pid = getpid());
-// Whether a name of a folder's entry is such a temporary file, and its writer's id.
-bool pid_de_temporario(const std::string& nome, pid_t& pid);
-// The process id that a text of digits alone gives (1 and above); false for any other text.
-bool le_pid(const std::string& texto, pid_t& pid);
-// Whether the process of that id runs; the program itself counts as gone, as it calls this only while it
-// writes no file (an entry of its id is left by an earlier process of the same id).
-bool vivo(pid_t pid);
+// The temporary file of entry destino of a folder: a hidden name in the same folder with the program's mark
+// and a draw of its own, ".DESTINO.paludex-XXXXXX.tmp" (XXXXXX six letters or digits).
+std::string nome_temporario(const std::string& destino, const std::string& sorteio);
+// Whether an entry's name bears that mark; destino is then the entry it is the temporary file of.
+bool e_temporario(const std::string& nome, std::string& destino);
+// Creates a temporary file of entry destino in folder pasta (a descriptor that stays open meanwhile), under
+// a name that no entry has, noted (nota) before it is created; returns its descriptor, open for writing,
+// and its name. -1 when it cannot be created, errno EMFILE when the table of notes is full.
+int cria_temporario(int pasta, const std::string& destino, std::string& nome, int& nota);
 
-// Notes a temporary file (a name relative to the current directory, or a whole path) before it is
-// created; returns the note's number, or 0 when the table is full or the path too long for it.
-int nota_temporario(const std::string& nome);
 // Forgets the note once its file is renamed or removed (0: nothing to forget).
 void esquece_temporario(int nota);
 // Removes every noted file; async-signal-safe.

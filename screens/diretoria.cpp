@@ -4,7 +4,7 @@
 #include "diretorias.h"
 #include "mensagem.h"
 #include "registos.h"
-#include "renomeacao.h"
+#include "pasta_dados.h"
 #include "rotinas_minhas.h"
 
 namespace {
@@ -55,8 +55,17 @@ bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
 
 void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF) {
   DIRETORIA_CORRENTE(DIRET0);
-  if (!LE_DIRETORIA(FICHDIR(DIRET0), DIRET) || !muda_diretoria(DIRET)) DIRET = DIRET0;
-  arruma_pasta();
+  std::string aviso;
+  if (!LE_DIRETORIA(FICHDIR(DIRET0), DIRET) || !abre_pasta(DIRET, aviso)) {
+    DIRET = DIRET0;
+    abre_pasta(DIRET0, aviso);
+  }
+  // What the opening could not put right is read before the menu comes.
+  if (!aviso.empty()) {
+    mensagem(aviso);
+    ENTER();
+    SALTA();
+  }
   IDEF = 1;
 }
 
@@ -90,6 +99,7 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
   qw::fq_settextposition(10, 25);
   qw::fq_outtext(VISIVEL(PASTA_FIXA(DIRET).substr(unidade.size()), 10, 25, 14));
   qw::settextcolorrgb(antes);
+  std::string aviso;
   for (;;) {
     qw::fq_settextposition(15, 4);
     qw::fq_outtext("Tecle <enter> para confirmar ou indique a nova área de trabalho"_w);
@@ -98,8 +108,7 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
     std::string resposta = qw::le_linha();
     if (ultimo(resposta) == 0) return;
     // A folder of any depth is taken whole, as the start folder is.
-    if (muda_diretoria(resposta)) {
-      arruma_pasta();
+    if (abre_pasta(resposta, aviso)) {
       DIRET = PASTA_FIXA(resposta);
       break;
     }
@@ -108,11 +117,14 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
     qw::fq_settextposition(16, 32);
     qw::fq_outtext(std::string(std::min(resposta.size(), RESTO), ' '));
   }
-  if (!ALTERA_DIR(DIRET, DIRET0)) {
-    qw::fq_settextposition(18, 4);
+  const bool guardada = ALTERA_DIR(DIRET, DIRET0);
+  if (guardada && aviso.empty()) return;
+  qw::fq_settextposition(18, 4);
+  if (!guardada) {
     const std::string nome = FICHDIR(DIRET0).empty() ? "diretoria.dat" : FICHDIR(DIRET0);
     // What of a long name fits the rows above the pause.
     mensagem("Não foi possível guardar a escolha em "_w + VISIVEL(nome, 19, 4, 28));
-    ENTER();
   }
+  if (!aviso.empty()) mensagem(aviso);
+  ENTER();
 }

@@ -1,7 +1,8 @@
+#include "nomes_dados.h"
 #include "rotinas_minhas.h"
 
 void LIMPAM(std::string& nome, const std::string& CODIGO, const std::string& tipo, size_t tamanho) {
-  nome = fixo(apara(CODIGO) + "_" + fixo(tipo, 3) + ".txt", tamanho);
+  nome = fixo(nome_dados(CODIGO, fixo(tipo, 3)), tamanho);
 }
 
 void LIMPA(std::string& TEXTO, int count) {

@@ -51,7 +51,8 @@ std::string FICHDIR(const std::string& DIRET0);
 // first record is empty.
 bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET);
 // Reload of the data folder (before the initial menu when IDEF is 0): sets DIRET0, DIRET, the
-// current directory and IDEF = 1, and finishes there what a program that was killed left (arruma_pasta).
+// current directory and IDEF = 1. The folder is opened (abre_pasta): what it could not put right there
+// is said before the menu, with a pause.
 void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF);
 // Option 4: change of the data folder, kept in the settings file of the start folder.
 void DEFEIT(const std::string& DIRET0, std::string& DIRET);

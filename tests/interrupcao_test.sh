@@ -13,14 +13,18 @@ prepara() {
   printf 'balanço anterior\r\n' >"$1/c_BAL.txt"
 }
 
-# Waits at most 10 s for the two temporary result files in folder $1; the program's id, from their names,
-# is left in $id.
+# Waits at most 10 s for the two temporary result files in folder $1; the id of the process that holds the
+# first one open is left in $id.
 espera_temporarios() {
   for _ in $(seq 100); do
-    [ "$(ls -A "$1" | grep -c '^\.c_\(NRG\|BAL\)\.txt\.[0-9]*\.tmp$')" = 2 ] && break
+    [ "$(ls -A "$1" | grep -c '^\.c_\(NRG\|BAL\)\.txt\.paludex-[A-Za-z0-9]\{6\}\.tmp$')" = 2 ] && break
     sleep 0.1
   done
-  id=$(ls -A "$1" | sed -n 's/^\.c_NRG\.txt\.\([0-9]*\)\.tmp$/\1/p')
+  temporario=$(cd "$1" && pwd)/$(ls -A "$1" | grep '^\.c_NRG\.txt\.paludex-')
+  id=""
+  for fd in /proc/[0-9]*/fd/*; do
+    [ "$(readlink "$fd" 2>/dev/null)" = "$temporario" ] && id=$(echo "$fd" | cut -d/ -f3) && break
+  done
   [ -n "$id" ] || falha "a corrida não abriu os ficheiros de resultados"
 }
 

@@ -38,8 +38,8 @@ TEST(NomesWindows, NamesAreFoundByTheirLettersWhateverTheirCase) {
       {"arroz_CUL.txt", "arroz_CUL.TXT"},
       {"solo_FRT.txt", "solo_frt.txt"},
       {"x_ET0.txt", "x_ET0.txt"},  // the exact name first
-      {"x_et0.txt", "X_et0.txt"},  // else the one that differs in the fewest letters
-      {"X_ET0.txt", "x_ET0.txt"},
+      {"x_et0.txt", "x_ET0.txt"},  // else the one of the same code, its type in another case
+      {"X_ET0.txt", "X_et0.txt"},
       {"sub/Chuva_PRE.txt", "sub/Chuva_PRE.txt"},
       {"sub/chuva_pre.txt", ""},  // letter case is for names in the data folder
       {"Evora_pre.txt", ""},

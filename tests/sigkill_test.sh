@@ -1,7 +1,7 @@
 #!/bin/sh
 # A run killed (SIGKILL) at any rename of its result files leaves one set once the program opens that data
 # folder again, at start or through option 4: all the earlier files (killed before its note was in place) or
-# all the new ones, and no temporary file nor note. The program is held at its Nth rename by a shim loaded
+# all the new ones, and no temporary file nor note. Two instances with one code never mix their sets. The program is held at its Nth rename by a shim loaded
 # before it.  Usage: sigkill_test.sh PROGRAM SHIM
 set -u
 programa=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -59,17 +59,19 @@ for n in 1 2 3 4; do
     sleep 0.1
   done
   [ -e "$marca" ] || falha "$n: o programa não chegou à renomeação"
-  nota="$pasta/.paludex_renomeia.$id"
+  nota="$pasta/.paludex_renomeia"
   if [ "$n" = 1 ]; then
-    [ -e "$nota.tmp" ] && [ ! -e "$nota" ] || falha "$n: a nota não está a ser escrita"
+    [ -n "$(ls -A "$pasta" | grep '^\.\.paludex_renomeia\.paludex-')" ] && [ ! -e "$nota" ] ||
+      falha "$n: a nota não está a ser escrita"
   else
-    lista=$(printf 'paludex renomeia\n.c_NRG.txt.%s.tmp\nc_NRG.txt\n.c_frq.txt.%s.tmp\nc_frq.txt\n' "$id" "$id")
-    lista="$lista$(printf '\n.c_BAL.txt.%s.tmp\nc_BAL.txt' "$id")"
-    [ "$(tr '\0' '\n' <"$nota")" = "$lista" ] || falha "$n: a nota não lista o conjunto"
-  fi
-  if [ "$n" = 3 ]; then
-    cmp -s "$pasta/c_NRG.txt" "$work/novo/c_NRG.txt" && cmp -s "$pasta/c_BAL.txt" "$work/anterior/c_BAL.txt" ||
-      falha "$n: a morte não caiu a meio do conjunto"
+    # The header, then each temporary file (the program's mark, a draw of its own) and its file.
+    t='\.paludex-[A-Za-z0-9]\{6\}\.tmp'
+    tr '\0' '\n' <"$nota" >"$work/nota$n"
+    printf 'paludex renomeia\n.c_NRG.txt%s\nc_NRG.txt\n.c_frq.txt%s\nc_frq.txt\n.c_BAL.txt%s\nc_BAL.txt\n' "$t" "$t" "$t" \
+      >"$work/padrao"
+    [ "$(wc -l <"$work/nota$n")" = 7 ] && paste "$work/padrao" "$work/nota$n" | while IFS="$(printf '\t')" read -r p l; do
+      expr "$l" : "$p\$" >/dev/null || exit 1
+    done || falha "$n: a nota não lista o conjunto"
   fi
   kill -KILL "$id"
   wait "$id"
@@ -83,4 +85,35 @@ for n in 1 2 3 4; do
   fi
   if [ "$n" = 1 ]; then um_conjunto "$pasta" "$work/anterior" "$n"; else um_conjunto "$pasta" "$work/novo" "$n"; fi
 done
+
+# Two instances in one folder with one code: A (every year, three files) held between two of its renames,
+# B (one year, two files) started meanwhile. B waits at its opening of the folder while A puts its set in
+# place, then runs whole: A's set lands whole and then B's, as when they run one after the other.
+{
+  printf 'click 13 40\nclick 4 1\nclick 7 24\nclick 7 24\nclick 7 24\nclick 7 24\ntype c\ntype s\ntype 1995\n'
+  printf 'type 10\ntype 50\ntype 10\ntype\nclick 4 8\ntype 10\ntype 5\ntype s\n'
+  printf 'expect 12 4 Pressione uma tecla para continuar\ntype\nclick 17 10\n'
+} >"$work/um_ano.txt"
+pasta="$work/seguidas"
+prepara "$pasta"
+(cd "$pasta" && "$programa" --script "$work/corrida.txt" >/dev/null && "$programa" --script "$work/um_ano.txt" >/dev/null) ||
+  falha "as corridas seguidas falharam"
+pasta="$work/juntas"
+prepara "$pasta"
+(cd "$pasta" && PAUSA_RENAME=3 PAUSA_MARCA="$work/marca_a" PAUSA_SOLTA="$work/solta" LD_PRELOAD="$shim" \
+  exec "$programa" --script "$work/corrida.txt" >/dev/null) &
+a=$!
+for _ in $(seq 300); do
+  [ -e "$work/marca_a" ] && break
+  sleep 0.1
+done
+[ -e "$work/marca_a" ] || falha "A não chegou à renomeação"
+(cd "$pasta" && exec "$programa" --script "$work/um_ano.txt" >/dev/null) &
+b=$!
+sleep 1
+kill -0 "$b" 2>/dev/null || falha "B não esperou pelo conjunto de A"
+touch "$work/solta"
+wait "$a" || falha "A falhou"
+wait "$b" || falha "B falhou"
+um_conjunto "$pasta" "$work/seguidas" "duas instâncias"
 echo "ok"
