@@ -29,24 +29,23 @@ FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
 }
 
 bool FicheiroLeitura::proximo(std::string& registo, int& numero) {
-  if (atual_ == linhas_.size()) return false;
-  registo = linhas_[atual_++];
-  numero = static_cast<int>(atual_);
-  return true;
+  const bool ha = atual_ < linhas_.size();
+  if (ha) registo = linhas_[atual_++];
+  numero = linha();
+  return ha;
 }
 
 std::string FicheiroLeitura::registo(const std::string& esperado) {
   if (atual_ == linhas_.size())
-    throw ErroFicheiro(nome_, 0, "o ficheiro acabou quando se esperava " + esperado);
+    throw FimDoFicheiro(nome_, linha(), "o ficheiro acabou quando se esperava " + esperado);
   return linhas_[atual_++];
 }
 
 Campos FicheiroLeitura::campos(const std::string& esperado) {
   std::string r = registo(esperado);
-  return Campos(r, nome_, static_cast<int>(atual_));
+  return Campos(r, nome_, linha());
 }
 
 void FicheiroLeitura::recua() {
   if (atual_ > 0) --atual_;
 }
-

@@ -1,5 +1,5 @@
 // A text file read as records, one per line: CR LF or LF line ends, Windows-1252 text. A CR that ends
-// no line is read as a blank.
+// no line is read as a blank. The reader counts the lines that every message names.
 #pragma once
 #include <string>
 #include <vector>
@@ -14,7 +14,9 @@ class FicheiroLeitura : public FonteRegistos {
   explicit FicheiroLeitura(const std::string& nome);
   bool proximo(std::string& registo, int& numero) override;
   std::string nome() const override { return nome_; }
-  // The next record; throws when the file has ended (esperado says what the read wanted).
+  // The number of the last record given (0 before the first; after recua, the one before it).
+  int linha() const { return static_cast<int>(atual_); }
+  // The next record; throws FimDoFicheiro when the file has ended (esperado says what the read wanted).
   std::string registo(const std::string& esperado);
   // The next record as fixed fields.
   Campos campos(const std::string& esperado);

@@ -155,7 +155,8 @@ TEST(FicheiroCultura, CoefficientsSeparatedByCommasReadAsWithBlanks) {
   }
 }
 
-TEST(FicheiroCultura, DecimalCommasAreRefusedWithTheLine) {
+// Refusals name the line: decimal commas, values the calculation cannot use, a file that ends early.
+TEST(FicheiroCultura, DecimalCommasAndOtherRefusalsNameTheLine) {
   const struct {
     std::string linha, nova, mensagem;
   } casos[] = {
@@ -165,6 +166,14 @@ TEST(FicheiroCultura, DecimalCommasAreRefusedWithTheLine) {
       {"   0.000     4", "   0,000     4", "linha 19: \"0,000\" tem vírgula decimal: use o ponto"},
       {" 12.5", " 12,5", "linha 20: \"12,5\" tem vírgula decimal: use o ponto"},
       {"S\r\n 1", "S\r\n 1,0", "linha 17: esperava um número inteiro e encontrou \"1,0\""},
+      {"    6   A  B  C  D  E  F", "    5   A  B  C  D  E  F",
+       "linha 1: o número de datas de referência é 5 e devia ser 6"},
+      {" 24/ 6    0.150", " 24/13    0.150", "linha 12: mês 13 fora de 1 a 12 na data de referência 3"},
+      {" 14/ 6", " 14/ 0", "linha 18: mês 0 fora de 1 a 12 na data da drenagem 1"},
+      {"S\r\n 1", "S\r\n 10",
+       "linha 17: número de drenagens 10 fora de 0 a 9 (o calendário de lâminas tem 25 entradas)"},
+      {" 12.5\r\n 2", " 12.5\r\n 3", "linha 21: opção de coeficientes culturais 3 (devia ser 1 ou 2)"},
+      {"  1.050   1.100   1.200   1.250   1.000", "", "linha 22: esperava um número e encontrou o fim do ficheiro"},
   };
   for (const auto& c : casos) {
     PastaTemporaria p;

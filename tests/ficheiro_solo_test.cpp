@@ -96,9 +96,10 @@ TEST(FicheiroSolo, ReaderRefusesWhatTheCalculationCannotUseNamingFileLineAndValu
       {r1 + r2 + "\n -0.3\n" + r5 + r6, 4, "encontrou -0.3 + 0.3"},
       {"  0.1000x   0.50000\n" + r2 + "\n" + r4 + r5 + r6, 1, "encontrou \"0.1000x\""},
       {r1 + " 45.0  *****  0.300\n\n" + r4 + r5 + r6, 2, "encontrou \"*****\""},
-      {r1 + r2 + "\n" + r4 + r5, 0, "o fim do ficheiro"},
-      {r1 + r2, 0, "o ficheiro acabou quando se esperava o registo 3"},
-      {r1 + r2 + "\n" + r4 + " 0.500  200.0\n" + r6, 0, "o fim do ficheiro"},
+      // A file that ends early names its last line.
+      {r1 + r2 + "\n" + r4 + r5, 5, "linha 5: esperava um número e encontrou o fim do ficheiro"},
+      {r1 + r2, 2, "linha 2: o ficheiro acabou quando se esperava o registo 3"},
+      {r1 + r2 + "\n" + r4 + " 0.500  200.0\n" + r6, 6, "o fim do ficheiro"},
       {r1 + r2 + "\n 0,200 1\n" + r5 + r6, 4, "linha 4: \"0,200\" tem vírgula decimal: use o ponto"},
   };
   for (const Caso& c : casos) {

@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <functional>
 #include <optional>
 
 #include "cp1252.h"
@@ -247,6 +248,41 @@ TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuchAndOtherCrsAreBlanks) {
     for (const std::string& l : c.linhas) EXPECT_EQ(f.registo("uma linha"), l) << l;
     EXPECT_THROW(f.registo("o fim"), ErroFicheiro);
   }
+}
+
+// The reader counts the lines: the last record given, whichever way it was read, back by one after recua;
+// a read past the end names the last line and says that the file ended.
+TEST_F(FicheiroTest, TheReaderCountsTheLinesThatItsMessagesName) {
+  grava("c_FRT.txt", "um\n 1\n\n\n 2 3\n");
+  FicheiroLeitura f("c_FRT.txt");
+  EXPECT_EQ(f.linha(), 0);
+  f.salta("um");
+  EXPECT_EQ(f.linha(), 1);
+  f.campos("o um").I(2);
+  EXPECT_EQ(f.linha(), 2);
+  f.recua();
+  EXPECT_EQ(f.linha(), 1);
+  Livre l = f.livre(3);
+  EXPECT_EQ(l.real(), 1.0f);
+  EXPECT_EQ(f.linha(), 2);
+  EXPECT_EQ(l.real(), 2.0f);  // over two empty lines
+  EXPECT_EQ(f.linha(), 5);
+  EXPECT_EQ(l.real(), 3.0f);
+  const std::function<void()> depois_do_fim[] = {
+      [&] { f.livre().real(); },
+      [&] { f.registo("o registo 6"); },
+  };
+  for (const auto& le_mais : depois_do_fim) {
+    try {
+      le_mais();
+      ADD_FAILURE() << "read past the end";
+    } catch (const FimDoFicheiro& e) {
+      EXPECT_EQ(e.ficheiro, "c_FRT.txt");
+      EXPECT_EQ(e.linha, 5);
+    }
+  }
+  grava("v_FRT.txt", "");
+  EXPECT_THROW(FicheiroLeitura("v_FRT.txt").livre().real(), FimDoFicheiro);
 }
 
 TEST_F(FicheiroTest, MissingFileCannotBeOpened) { EXPECT_THROW(FicheiroLeitura("nada_CUL.txt"), ErroFicheiro); }

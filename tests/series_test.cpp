@@ -61,7 +61,7 @@ TEST(Series, HeadersAndCommonPeriod) {
     EXPECT_EQ(IANO2, c.ano2);
     std::string r;
     int n = 0;
-    ASSERT_TRUE(ET0.proximo(r, n));
+    ASSERT_TRUE(ET0.F.proximo(r, n));
     EXPECT_EQ(n, 3);  // moved back to line 3 for the year-by-year reading
   }
 }
@@ -101,7 +101,7 @@ std::vector<int> le_anos(SERIE& S, const std::vector<int>& anos, Tabela2<float, 
     int32_t ANOL = 0;
     LE_ANO(S, ano, T, ANOL);
     EXPECT_EQ(ANOL, ano);
-    linhas.push_back(S.LINHA);
+    linhas.push_back(S.F.linha());
   }
   return linhas;
 }
