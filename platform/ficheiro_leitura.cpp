@@ -1,6 +1,5 @@
 #include "ficheiro_leitura.h"
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -20,10 +19,13 @@ FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
     size_t fim = tudo.find('\n', inicio);
     if (fim == std::string::npos) fim = tudo.size();
     std::string l = tudo.substr(inicio, fim - inicio);
-    if (!l.empty() && l.back() == '\r') l.pop_back();
-    // Any other CR (a stray one, or CR CR LF at a line end) is a blank.
-    std::replace(l.begin(), l.end(), '\r', ' ');
+    // The CRs right before the LF, or at the end of the file, belong to the line end. To every editor any
+    // other CR ends a line too, and this record would be two lines there: the file is refused.
+    while (!l.empty() && l.back() == '\r') l.pop_back();
     linhas_.push_back(l);
+    if (l.find('\r') != std::string::npos)
+      throw ErroFicheiro(nome, static_cast<int>(linhas_.size()),
+                         "a linha acaba só em CR (grave o ficheiro com CR LF ou LF)"_w);
     inicio = fim + 1;
   }
 }

@@ -1,5 +1,6 @@
-// A text file read as records, one per line: CR LF or LF line ends, Windows-1252 text. A CR that ends
-// no line is read as a blank. The reader counts the lines that every message names.
+// A text file read as records, one per line. A line ends at LF; CRs right before it (CR LF, CR CR LF) or at
+// the end of the file belong to the line end. The text is Windows-1252. The reader counts the lines that
+// every message names.
 #pragma once
 #include <string>
 #include <vector>
@@ -9,8 +10,9 @@
 // A text file opened for reading, whole, by its name in the current directory (found as no_disco finds it).
 class FicheiroLeitura : public FonteRegistos {
  public:
-  // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone (CR and no LF, a CR
-  // before its last character).
+  // Throws ErroFicheiro when the file cannot be opened, when its lines end in CR alone (CR and no LF, a CR
+  // before its last character), or, naming its line, when a CR stands elsewhere than right before an LF
+  // (alone or among other CRs) or at the end of the file.
   explicit FicheiroLeitura(const std::string& nome);
   bool proximo(std::string& registo, int& numero) override;
   std::string nome() const override { return nome_; }

@@ -155,7 +155,8 @@ TEST(FicheiroCultura, CoefficientsSeparatedByCommasReadAsWithBlanks) {
   }
 }
 
-// Refusals name the line: decimal commas, values the calculation cannot use, a file that ends early.
+// Refusals name the line: decimal commas, values the calculation cannot use, a file that ends early, and
+// a CR that ends no line, also in a record that the reader skips.
 TEST(FicheiroCultura, DecimalCommasAndOtherRefusalsNameTheLine) {
   const struct {
     std::string linha, nova, mensagem;
@@ -174,6 +175,9 @@ TEST(FicheiroCultura, DecimalCommasAndOtherRefusalsNameTheLine) {
        "linha 17: número de drenagens 10 fora de 0 a 9 (o calendário de lâminas tem 25 entradas)"},
       {" 12.5\r\n 2", " 12.5\r\n 3", "linha 21: opção de coeficientes culturais 3 (devia ser 1 ou 2)"},
       {"  1.050   1.100   1.200   1.250   1.000", "", "linha 22: esperava um número e encontrou o fim do ficheiro"},
+      {" 20/ 6", " 20/\r 6", "linha 4: a linha acaba só em CR (grave o ficheiro com CR LF ou LF)"},
+      {"  LAMINA INICIAL, DATAS E LAMINAS POSTERIORES", "  LAMINA INICIAL,\rDATAS E LAMINAS POSTERIORES",
+       "linha 8: a linha acaba só em CR (grave o ficheiro com CR LF ou LF)"},
   };
   for (const auto& c : casos) {
     PastaTemporaria p;

@@ -219,9 +219,10 @@ TEST_F(FicheiroTest, MessagesQuoteAtMostTwentyCharactersOfAValue) {
   }
 }
 
-// Only a file whose lines end in CR alone (CR and no LF, a CR before its last character) is refused; any
-// CR that ends no line is a blank.
-TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuchAndOtherCrsAreBlanks) {
+// A CR belongs to a line end only right before an LF, alone or in a run (CR LF, CR CR LF), or at the end of
+// the file. Any other CR refuses the file at its opening, naming its line, whichever records are read later;
+// a file whose lines end in CR alone (CR and no LF, a CR before its last character) is refused as such.
+TEST_F(FicheiroTest, ACrEndsALineOnlyBeforeLfOrAtTheEndAndAnyOtherRefusesTheFile) {
   for (const char* so_cr : {"1\r2\r1990\r", "1\r2", "1\r\r"}) {
     grava("m_ET0.txt", so_cr);
     try {
@@ -234,13 +235,34 @@ TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuchAndOtherCrsAreBlanks) {
   }
   const struct {
     std::string bytes;
+    int linha;
+  } recusados[] = {
+      {"a\rb\r\nc\n", 1},                      // a CR inside a record
+      {"3\r\n20\r\n2007\r 1.10 1.54\r\n", 3},  // one line ended by CR alone among CR LF
+      {"1\n2\n\r\r3\n", 3},                    // a run of CRs before a value
+      {"1\r\n2\r \r\n", 2},                    // a blank between two CRs
+      {"1\n2\n3\r\r4", 3},
+  };
+  for (const auto& c : recusados) {
+    grava("m_ET0.txt", c.bytes);
+    try {
+      FicheiroLeitura f("m_ET0.txt");
+      ADD_FAILURE() << c.bytes << " read";
+    } catch (const ErroFicheiro& e) {
+      EXPECT_EQ(para_utf8(e.mensagem()), "Erro no ficheiro m_ET0.txt, linha " + std::to_string(c.linha) +
+                                             ": a linha acaba só em CR (grave o ficheiro com CR LF ou LF)");
+    }
+  }
+  const struct {
+    std::string bytes;
     std::vector<std::string> linhas;
   } casos[] = {
-      {"1\r\n2\n1990\r", {"1", "2", "1990"}},   // CR LF, LF, and a CR that ends the file
+      {"1\r\n2\n1990\r", {"1", "2", "1990"}},  // CR LF, LF, and a CR that ends the file
       {"1990\r", {"1990"}},
-      {"1\r\r\n2\r\r\n", {"1 ", "2 "}},       // CR CR LF
-      {"a\rb\r\nc\n", {"a b", "c"}},           // a CR inside a record
-      {"\r\n\r\r\r\n", {"", "  "}},
+      {"1\r\r\n2\r\r\n", {"1", "2"}},          // CR CR LF
+      {"\r\n\r\r\r\n", {"", ""}},
+      {"1\r\n2\r\r", {"1", "2"}},              // CRs that end the file
+      {"1\n\r", {"1", ""}},
   };
   for (const auto& c : casos) {
     grava("m_ET0.txt", c.bytes);
