@@ -3,13 +3,19 @@
 #include <fstream>
 #include <iterator>
 
+#include "cp1252.h"
 #include "nomes_disco.h"
 #include "texto.h"
+
+namespace {
+const std::string MARCA_UTF8 = "\xEF\xBB\xBF";
+}  // namespace
 
 FicheiroLeitura::FicheiroLeitura(const std::string& nome) : nome_(nome) {
   std::ifstream f(no_disco(nome), std::ios::binary);
   if (!f) throw ErroFicheiro(nome, 0, "não foi possível abrir o ficheiro"_w);
   std::string tudo((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  if (tudo.compare(0, MARCA_UTF8.size(), MARCA_UTF8) == 0) tudo = de_utf8(tudo.substr(MARCA_UTF8.size()));
   // Read by LF, a file whose lines end in CR alone would be one long line.
   const size_t cr = tudo.find('\r');
   if (tudo.find('\n') == std::string::npos && cr != std::string::npos && cr + 1 < tudo.size())

@@ -1,6 +1,6 @@
 // A text file read as records, one per line. A line ends at LF; CRs right before it (CR LF, CR CR LF) or at
-// the end of the file belong to the line end. The text is Windows-1252. The reader counts the lines that
-// every message names.
+// the end of the file belong to the line end. The text is Windows-1252, or UTF-8 after the UTF-8 mark. The
+// reader counts the lines that every message names.
 #pragma once
 #include <string>
 #include <vector>
@@ -12,7 +12,8 @@ class FicheiroLeitura : public FonteRegistos {
  public:
   // Throws ErroFicheiro when the file cannot be opened, when its lines end in CR alone (CR and no LF, a CR
   // before its last character), or, naming its line, when a CR stands elsewhere than right before an LF
-  // (alone or among other CRs) or at the end of the file.
+  // (alone or among other CRs) or at the end of the file. A file that starts with the UTF-8 mark (EF BB BF)
+  // is read as the same file without it, its text turned from UTF-8 into Windows-1252.
   explicit FicheiroLeitura(const std::string& nome);
   bool proximo(std::string& registo, int& numero) override;
   std::string nome() const override { return nome_; }

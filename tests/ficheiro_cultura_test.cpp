@@ -144,6 +144,18 @@ TEST(FicheiroCultura, FileThatEndsEarlyNamesTheFile) {
   EXPECT_THROW(LE_CULTURA("nenhum_CUL.txt", L), ErroFicheiro);
 }
 
+// Saved with the UTF-8 mark and CR CR LF line ends, the file reads as written.
+TEST(FicheiroCultura, TheUtf8MarkAndCrCrLfLineEndsChangeNothing) {
+  PastaTemporaria p;
+  ESCREVE_CULTURA("a_CUL.txt", exemplo());
+  std::string f = "\xEF\xBB\xBF";
+  for (char c : le("a_CUL.txt")) f += c == '\n' ? "\r\n" : std::string(1, c);
+  grava("u_CUL.txt", f);
+  DadosCultura L;
+  LE_CULTURA("u_CUL.txt", L);
+  iguais(exemplo(), L);
+}
+
 TEST(FicheiroCultura, CoefficientsSeparatedByCommasReadAsWithBlanks) {
   const std::string kc = "  1.050   1.100   1.200   1.250   1.000";
   for (const char* nova : {" 1.05,1.10,1.20,1.25,1.00,1.10", " 1.05,1.10,1.20\r\n1.25 1.00 1.10"}) {

@@ -41,8 +41,8 @@ TEST(FicheiroSolo, ReaderTakesFreeFormRecordsAndPassesOverRecord3) {
   DadosSolo lido;
   LE_SOLO("m", lido);
   iguais(lido, EXEMPLO);
-  // With CR CR LF line ends and CRs that end the file.
-  grava("u_FRT.txt", "0.1,0.5\r\r\n45 150 0.3\r\r\n\r\r\n.2\r\r\n0.5 200 1\r\r\n0.3 1.5\r\r");
+  // After the UTF-8 mark, and with CR CR LF line ends and CRs that end the file.
+  grava("u_FRT.txt", "\xEF\xBB\xBF" "0.1,0.5\r\r\n45 150 0.3\r\r\n\r\r\n.2\r\r\n0.5 200 1\r\r\n0.3 1.5\r\r");
   DadosSolo u;
   LE_SOLO("u", u);
   iguais(u, EXEMPLO);

@@ -242,6 +242,7 @@ TEST_F(FicheiroTest, ACrEndsALineOnlyBeforeLfOrAtTheEndAndAnyOtherRefusesTheFile
       {"1\n2\n\r\r3\n", 3},                    // a run of CRs before a value
       {"1\r\n2\r \r\n", 2},                    // a blank between two CRs
       {"1\n2\n3\r\r4", 3},
+      {"\xEF\xBB\xBF" "1\r2\n", 1},              // after the UTF-8 mark
   };
   for (const auto& c : recusados) {
     grava("m_ET0.txt", c.bytes);
@@ -269,6 +270,41 @@ TEST_F(FicheiroTest, ACrEndsALineOnlyBeforeLfOrAtTheEndAndAnyOtherRefusesTheFile
     FicheiroLeitura f("m_ET0.txt");
     for (const std::string& l : c.linhas) EXPECT_EQ(f.registo("uma linha"), l) << l;
     EXPECT_THROW(f.registo("o fim"), ErroFicheiro);
+  }
+}
+
+// A file that starts with the UTF-8 mark reads as the same file without it, its UTF-8 text in
+// Windows-1252 (a character that Windows-1252 lacks as "?", a byte that is not UTF-8 as it stands);
+// without the mark the bytes are Windows-1252 as they stand.
+TEST_F(FicheiroTest, TheUtf8MarkIsDroppedAndItsTextReadAsUtf8) {
+  const std::string MARCA = "\xEF\xBB\xBF";
+  const struct {
+    std::string bytes;
+    std::vector<std::string> linhas;
+  } casos[] = {
+      {MARCA + "1\r\n2\r\n", {"1", "2"}},
+      {MARCA + "Opção ☃ €\r\n", {"Op\xE7\xE3o ? \x80"}},
+      {MARCA + "\xE7" "a\n", {"\xE7" "a"}},  // a Windows-1252 byte after the mark
+      {MARCA, {}},
+      {"Opção\n", {"Op\xC3\xA7\xC3\xA3o"}},
+      {"\xEF\xBB", {"\xEF\xBB"}},
+  };
+  for (const auto& c : casos) {
+    grava("u_CUL.txt", c.bytes);
+    FicheiroLeitura f("u_CUL.txt");
+    for (const std::string& l : c.linhas) EXPECT_EQ(f.registo("uma linha"), l) << c.bytes;
+    EXPECT_THROW(f.registo("o fim"), FimDoFicheiro) << c.bytes;
+  }
+  grava("u_pre.txt", MARCA + "1\r\n 2.5 x\r\n");
+  FicheiroLeitura f("u_pre.txt");
+  EXPECT_EQ(f.livre().inteiro(), 1);
+  Livre l = f.livre(2);
+  EXPECT_EQ(l.real(), 2.5f);
+  try {
+    l.real();
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(para_utf8(e.mensagem()), "Erro no ficheiro u_pre.txt, linha 2: esperava um número e encontrou \"x\"");
   }
 }
 

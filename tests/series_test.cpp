@@ -203,6 +203,34 @@ TEST(Series, ValuesSeparatedByCommasWithAYearlyTotalReadAsWithBlanks) {
   }
 }
 
+// Each line end of the series replaced by fim.
+std::string com_fins(const std::string& serie, const std::string& fim) {
+  std::string r;
+  for (char c : serie) r += c == '\n' ? fim : std::string(1, c);
+  return r;
+}
+
+// A series saved with the UTF-8 mark, or with CR LF or CR CR LF line ends, reads as the plain one: the same
+// values, from the same lines.
+TEST(Series, TheUtf8MarkAndCrsBeforeLfChangeNothing) {
+  for (const std::string& serie : {mensal(3, 2001), decendial(3, 2001)}) {
+    for (const std::string& outra :
+         {"\xEF\xBB\xBF" + serie, com_fins(serie, "\r\n"), "\xEF\xBB\xBF" + com_fins(serie, "\r\r\n")}) {
+      PastaTemporaria p;
+      grava("b_pre.txt", serie);
+      grava("o_pre.txt", outra);
+      SERIE B("b_pre.txt"), O("o_pre.txt");
+      LE_CABECALHO(B);
+      LE_CABECALHO(O);
+      EXPECT_EQ(O.ITIPO, B.ITIPO);
+      EXPECT_EQ(O.IANOI, 2001);
+      Tabela2<float, 3, 12> TB, TO;
+      EXPECT_EQ(le_anos(O, {2002, 2003}, TO), le_anos(B, {2002, 2003}, TB));
+      EXPECT_EQ(TO.v, TB.v);
+    }
+  }
+}
+
 TEST(ConvertPre, TotalsBecomeMeanDailyValues) {
   const struct {
     int tipo, linha, ano, mes;
