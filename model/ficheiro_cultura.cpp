@@ -17,10 +17,11 @@ void le_data(FicheiroLeitura& f, const std::string& esperado, int32_t& DIA, int3
   MES = c.I(2);
 }
 
-// Months index tables of 12 months further on: a month outside them is refused here, naming the date.
-void confere_mes(const std::string& nome, int32_t MES, const std::string& qual) {
+// Months index tables of 12 months further on: a month outside them is refused here, naming the date and
+// the line just read.
+void confere_mes(const FicheiroLeitura& f, int32_t MES, const std::string& qual) {
   if (!mes_valido(MES))
-    throw ErroFicheiro(nome, 0, "mês "_w + std::to_string(MES) + " fora de 1 a 12 na data " + qual);
+    throw ErroFicheiro(f.nome(), f.linha(), "mês "_w + std::to_string(MES) + " fora de 1 a 12 na data " + qual);
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ std::string LE_CULTURA(const std::string& nome, DadosCultura& D) {
   FicheiroLeitura f(nome);
   D.NFASES = f.campos("o número de datas de referência"_w).I(6);
   if (D.NFASES != 6)
-    throw ErroFicheiro(f.nome(), 1, "o número de datas de referência é "_w + std::to_string(D.NFASES) +
+    throw ErroFicheiro(f.nome(), f.linha(), "o número de datas de referência é "_w + std::to_string(D.NFASES) +
                                     " e devia ser 6");
   le_data(f, "a data da sementeira", D.DDFASE(1), D.MMFASE(1), D.SEP);
   for (int i = 2; i <= 5; ++i) f.salta("a data de uma fase");
@@ -79,7 +80,7 @@ std::string LE_CULTURA(const std::string& nome, DadosCultura& D) {
     c.X(1);
     D.MMF(i) = c.I(2);
     D.LAMF(i) = c.F(10, 3);
-    confere_mes(f.nome(), D.MMF(i), "de referência "_w + std::to_string(i));
+    confere_mes(f, D.MMF(i), "de referência "_w + std::to_string(i));
   }
   std::string resposta = f.registo("a resposta sobre drenagens");
   D.RESPDREN = resposta.empty() ? ' ' : resposta[0];
@@ -88,11 +89,11 @@ std::string LE_CULTURA(const std::string& nome, DadosCultura& D) {
     D.NDREN = f.livre().inteiro();
     // 1 + 6 + 2 x 9 = 25 break points fill the schedule.
     if (D.NDREN < 0 || D.NDREN > 9)
-      throw ErroFicheiro(f.nome(), 0, "número de drenagens "_w + std::to_string(D.NDREN) +
+      throw ErroFicheiro(f.nome(), f.linha(), "número de drenagens "_w + std::to_string(D.NDREN) +
                                       " fora de 0 a 9 (o calendário de lâminas tem 25 entradas)"_w);
     for (int k = 1; k <= D.NDREN; ++k) {
       le_data(f, "a data de uma drenagem", D.DDREN(k), D.MDREN(k), D.SEP);
-      confere_mes(f.nome(), D.MDREN(k), "da drenagem " + std::to_string(k));
+      confere_mes(f, D.MDREN(k), "da drenagem " + std::to_string(k));
       Campos c = f.campos("a lâmina e a duração de uma drenagem"_w);
       c.X(2);
       D.LAMDREN(k) = c.F(6, 3);
@@ -103,7 +104,7 @@ std::string LE_CULTURA(const std::string& nome, DadosCultura& D) {
   D.TOL = f.livre().real();
   D.INDK = f.livre().inteiro();
   if (D.INDK != 1 && D.INDK != 2)
-    throw ErroFicheiro(f.nome(), 0, "opção de coeficientes culturais "_w + std::to_string(D.INDK) +
+    throw ErroFicheiro(f.nome(), f.linha(), "opção de coeficientes culturais "_w + std::to_string(D.INDK) +
                                     " (devia ser 1 ou 2)");
   if (D.INDK == 2) {
     if (!meses_coeficientes(D.MMFASE(1), D.MMFASE(6)))

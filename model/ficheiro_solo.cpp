@@ -22,23 +22,6 @@ namespace {
 
 constexpr int REGISTOS = 6;
 
-// The file as a source of records that remembers the line of the last record given, so that the
-// reader's own refusals can name it.
-class LinhasSolo : public FonteRegistos {
- public:
-  explicit LinhasSolo(FicheiroLeitura& f) : f_(f) {}
-  bool proximo(std::string& registo, int& numero) override {
-    bool ha = f_.proximo(registo, numero);
-    if (ha) linha = numero;
-    return ha;
-  }
-  std::string nome() const override { return f_.nome(); }
-  int linha = 0;
-
- private:
-  FicheiroLeitura& f_;
-};
-
 }  // namespace
 
 bool GUARDADO(int I, float valor, float& guardado) {
@@ -66,7 +49,6 @@ std::string ESCREVE_SOLO(const std::string& CODIGO, const DadosSolo& S) {
 // Each record is one free-form read from the start of its line; record 3 is passed over whatever it holds.
 void LE_SOLO(const std::string& CODIGO, DadosSolo& S) {
   FicheiroLeitura f(nome_dados(CODIGO, TIPO_FRT));
-  LinhasSolo linhas(f);
   int linha_LA = 0, linha_LLAV1 = 0;
   for (int R = 1; R <= REGISTOS; ++R) {
     if (R == 3) {
@@ -75,13 +57,13 @@ void LE_SOLO(const std::string& CODIGO, DadosSolo& S) {
     }
     int valores = 0;
     for (int I = 1; I <= 11; ++I) valores += CAMPOS_SOLO(I).registo == R;
-    Livre leitura(linhas, valores);
+    Livre leitura = f.livre(valores);
     for (int I = 1; I <= 11; ++I) {
       const CampoSolo& C = CAMPOS_SOLO(I);
       if (C.registo != R) continue;
       S.*C.valor = leitura.real();
-      if (I == I_LA) linha_LA = linhas.linha;
-      if (I == I_LLAV1) linha_LLAV1 = linhas.linha;
+      if (I == I_LA) linha_LA = f.linha();
+      if (I == I_LLAV1) linha_LLAV1 = f.linha();
     }
   }
   if (!MARACHAS_VALIDAS(S.LA))

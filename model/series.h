@@ -10,14 +10,11 @@
 #include "tabela.h"
 
 // A series file open for the whole run, read forward from where the previous year left it.
-struct SERIE : FonteRegistos {
+struct SERIE {
   explicit SERIE(const std::string& nome) : F(nome) {}
   FicheiroLeitura F;
   int32_t ITIPO = 0, NUM_ANOS = 0, IANOI = 0, IANOF = 0;  // type, number of years, first and last year
   int32_t CONTADOR = 0;  // lines of values of a monthly file passed over or read in this run
-  int LINHA = 0;         // the last line taken, for the messages
-  bool proximo(std::string& registo, int& numero) override;
-  std::string nome() const override { return F.nome(); }
 };
 
 // Reads the header and moves back one line, so that the year-by-year reading starts at line 3. Throws

@@ -1,5 +1,6 @@
-// A text file read as records, one per line: CR LF or LF line ends, Windows-1252 text. A CR that ends
-// no line is read as a blank.
+// A text file read as records, one per line. A line ends at LF; CRs right before it (CR LF, CR CR LF) or at
+// the end of the file belong to the line end. The text is Windows-1252, or UTF-8 after the UTF-8 mark. The
+// reader counts the lines that every message names.
 #pragma once
 #include <string>
 #include <vector>
@@ -9,13 +10,17 @@
 // A text file opened for reading, whole, by its name in the current directory (found as no_disco finds it).
 class FicheiroLeitura : public FonteRegistos {
  public:
+  // Throws ErroFicheiro when the file cannot be opened, when its lines end in CR alone (CR and no LF, a CR
+  // before its last character), or, naming its line, when a CR stands elsewhere than right before an LF
+  // (alone or among other CRs) or at the end of the file. A file that starts with the UTF-8 mark (EF BB BF)
+  // is read as the same file without it, its text turned from UTF-8 into Windows-1252.
   // nome() is then the file's name as it stands on disk (Windows-1252), as messages name it.
-  // Throws ErroFicheiro when the file cannot be opened or its lines end in CR alone (CR and no LF, a CR
-  // before its last character).
   explicit FicheiroLeitura(const std::string& nome);
   bool proximo(std::string& registo, int& numero) override;
   std::string nome() const override { return nome_; }
-  // The next record; throws when the file has ended (esperado says what the read wanted).
+  // The number of the last record given (0 before the first; after recua, the one before it).
+  int linha() const { return static_cast<int>(atual_); }
+  // The next record; throws FimDoFicheiro when the file has ended (esperado says what the read wanted).
   std::string registo(const std::string& esperado);
   // The next record as fixed fields.
   Campos campos(const std::string& esperado);

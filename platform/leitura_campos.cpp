@@ -137,10 +137,8 @@ void Campos::X(int w) { pos_ += w; }
 std::string Livre::valor(bool inteiro) {
   while (proximo_ == valores_.size()) {
     std::string r;
-    if (!fonte_.proximo(r, linha_)) {
-      linha_ = 0;
-      falha(inteiro, "o fim do ficheiro");
-    }
+    if (!fonte_.proximo(r, linha_))
+      throw FimDoFicheiro(fonte_.nome(), linha_, esperava(um_numero(inteiro), "o fim do ficheiro"));
     valores_.clear();
     proximo_ = 0;
     std::string v;

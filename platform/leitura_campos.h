@@ -11,7 +11,7 @@
 class FonteRegistos {
  public:
   virtual ~FonteRegistos() = default;
-  // The next record and its number; false when there is none.
+  // The next record and its number; false when there is none, numero then the number of the last record.
   virtual bool proximo(std::string& registo, int& numero) = 0;
   // Name shown in error messages ("" for typed answers).
   virtual std::string nome() const = 0;
@@ -46,6 +46,12 @@ class Campos {
 class VirgulaDecimal : public ErroFicheiro {
  public:
   VirgulaDecimal(const std::string& ficheiro, int linha, const std::string& valor, bool inteiro = false);
+};
+
+// A source of records that ended before a read was satisfied; linha is its last record.
+class FimDoFicheiro : public ErroFicheiro {
+ public:
+  using ErroFicheiro::ErroFicheiro;
 };
 
 // One free-form read of n values: separated by blanks, tabs or commas, taken from the next record on and

@@ -77,8 +77,8 @@ TEST(EntradasAno, YearsFromTheThirdOnOfBothSeries) {
     EXPECT_EQ(C->LAMP(200, 50), 0.0f);
   }
   EXPECT_EQ(C->SERIE_PRE->CONTADOR, 4);
-  EXPECT_EQ(C->SERIE_PRE->LINHA, 7);
-  EXPECT_EQ(C->SERIE_ET0->LINHA, 18);
+  EXPECT_EQ(C->SERIE_PRE->F.linha(), 7);
+  EXPECT_EQ(C->SERIE_ET0->F.linha(), 18);
 }
 
 }  // namespace

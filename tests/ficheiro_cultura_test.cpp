@@ -144,6 +144,18 @@ TEST(FicheiroCultura, FileThatEndsEarlyNamesTheFile) {
   EXPECT_THROW(LE_CULTURA("nenhum_CUL.txt", L), ErroFicheiro);
 }
 
+// Saved with the UTF-8 mark and CR CR LF line ends, the file reads as written.
+TEST(FicheiroCultura, TheUtf8MarkAndCrCrLfLineEndsChangeNothing) {
+  PastaTemporaria p;
+  ESCREVE_CULTURA("a_CUL.txt", exemplo());
+  std::string f = "\xEF\xBB\xBF";
+  for (char c : le("a_CUL.txt")) f += c == '\n' ? "\r\n" : std::string(1, c);
+  grava("u_CUL.txt", f);
+  DadosCultura L;
+  LE_CULTURA("u_CUL.txt", L);
+  iguais(exemplo(), L);
+}
+
 TEST(FicheiroCultura, CoefficientsSeparatedByCommasReadAsWithBlanks) {
   const std::string kc = "  1.050   1.100   1.200   1.250   1.000";
   for (const char* nova : {" 1.05,1.10,1.20,1.25,1.00,1.10", " 1.05,1.10,1.20\r\n1.25 1.00 1.10"}) {
@@ -155,7 +167,9 @@ TEST(FicheiroCultura, CoefficientsSeparatedByCommasReadAsWithBlanks) {
   }
 }
 
-TEST(FicheiroCultura, DecimalCommasAreRefusedWithTheLine) {
+// Refusals name the line: decimal commas, values the calculation cannot use, a file that ends early, and
+// a CR that ends no line, also in a record that the reader skips.
+TEST(FicheiroCultura, DecimalCommasAndOtherRefusalsNameTheLine) {
   const struct {
     std::string linha, nova, mensagem;
   } casos[] = {
@@ -165,6 +179,17 @@ TEST(FicheiroCultura, DecimalCommasAreRefusedWithTheLine) {
       {"   0.000     4", "   0,000     4", "linha 19: \"0,000\" tem vírgula decimal: use o ponto"},
       {" 12.5", " 12,5", "linha 20: \"12,5\" tem vírgula decimal: use o ponto"},
       {"S\r\n 1", "S\r\n 1,0", "linha 17: esperava um número inteiro e encontrou \"1,0\""},
+      {"    6   A  B  C  D  E  F", "    5   A  B  C  D  E  F",
+       "linha 1: o número de datas de referência é 5 e devia ser 6"},
+      {" 24/ 6    0.150", " 24/13    0.150", "linha 12: mês 13 fora de 1 a 12 na data de referência 3"},
+      {" 14/ 6", " 14/ 0", "linha 18: mês 0 fora de 1 a 12 na data da drenagem 1"},
+      {"S\r\n 1", "S\r\n 10",
+       "linha 17: número de drenagens 10 fora de 0 a 9 (o calendário de lâminas tem 25 entradas)"},
+      {" 12.5\r\n 2", " 12.5\r\n 3", "linha 21: opção de coeficientes culturais 3 (devia ser 1 ou 2)"},
+      {"  1.050   1.100   1.200   1.250   1.000", "", "linha 22: esperava um número e encontrou o fim do ficheiro"},
+      {" 20/ 6", " 20/\r 6", "linha 4: a linha acaba só em CR (grave o ficheiro com CR LF ou LF)"},
+      {"  LAMINA INICIAL, DATAS E LAMINAS POSTERIORES", "  LAMINA INICIAL,\rDATAS E LAMINAS POSTERIORES",
+       "linha 8: a linha acaba só em CR (grave o ficheiro com CR LF ou LF)"},
   };
   for (const auto& c : casos) {
     PastaTemporaria p;

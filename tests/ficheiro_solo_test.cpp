@@ -41,6 +41,11 @@ TEST(FicheiroSolo, ReaderTakesFreeFormRecordsAndPassesOverRecord3) {
   DadosSolo lido;
   LE_SOLO("m", lido);
   iguais(lido, EXEMPLO);
+  // After the UTF-8 mark, and with CR CR LF line ends and CRs that end the file.
+  grava("u_FRT.txt", "\xEF\xBB\xBF" "0.1,0.5\r\r\n45 150 0.3\r\r\n\r\r\n.2\r\r\n0.5 200 1\r\r\n0.3 1.5\r\r");
+  DadosSolo u;
+  LE_SOLO("u", u);
+  iguais(u, EXEMPLO);
   // A value after the one a record holds, separated by a comma.
   std::string virgulas = LINHAS_EXEMPLO;
   grava("v_FRT.txt", virgulas.replace(virgulas.find(" 0.200\r\n"), 6, " 0.200,1"));
@@ -96,9 +101,12 @@ TEST(FicheiroSolo, ReaderRefusesWhatTheCalculationCannotUseNamingFileLineAndValu
       {r1 + r2 + "\n -0.3\n" + r5 + r6, 4, "encontrou -0.3 + 0.3"},
       {"  0.1000x   0.50000\n" + r2 + "\n" + r4 + r5 + r6, 1, "encontrou \"0.1000x\""},
       {r1 + " 45.0  *****  0.300\n\n" + r4 + r5 + r6, 2, "encontrou \"*****\""},
-      {r1 + r2 + "\n" + r4 + r5, 0, "o fim do ficheiro"},
-      {r1 + r2, 0, "o ficheiro acabou quando se esperava o registo 3"},
-      {r1 + r2 + "\n" + r4 + " 0.500  200.0\n" + r6, 0, "o fim do ficheiro"},
+      // A file that ends early names its last line.
+      {r1 + r2 + "\n" + r4 + r5, 5, "linha 5: esperava um número e encontrou o fim do ficheiro"},
+      {r1 + r2, 2, "linha 2: o ficheiro acabou quando se esperava o registo 3"},
+      {r1 + r2 + "\n" + r4 + " 0.500  200.0\n" + r6, 6, "o fim do ficheiro"},
+      // A CR that ends no line, also in record 3, which is passed over.
+      {r1 + r2 + "TEXTO\r1\n" + r4 + r5 + r6, 3, "linha 3: a linha acaba só em CR"},
       {r1 + r2 + "\n 0,200 1\n" + r5 + r6, 4, "linha 4: \"0,200\" tem vírgula decimal: use o ponto"},
   };
   for (const Caso& c : casos) {

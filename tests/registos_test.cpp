@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <functional>
 #include <optional>
 
 #include "cp1252.h"
@@ -218,9 +219,10 @@ TEST_F(FicheiroTest, MessagesQuoteAtMostTwentyCharactersOfAValue) {
   }
 }
 
-// Only a file whose lines end in CR alone (CR and no LF, a CR before its last character) is refused; any
-// CR that ends no line is a blank.
-TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuchAndOtherCrsAreBlanks) {
+// A CR belongs to a line end only right before an LF, alone or in a run (CR LF, CR CR LF), or at the end of
+// the file. Any other CR refuses the file at its opening, naming its line, whichever records are read later;
+// a file whose lines end in CR alone (CR and no LF, a CR before its last character) is refused as such.
+TEST_F(FicheiroTest, ACrEndsALineOnlyBeforeLfOrAtTheEndAndAnyOtherRefusesTheFile) {
   for (const char* so_cr : {"1\r2\r1990\r", "1\r2", "1\r\r"}) {
     grava("m_ET0.txt", so_cr);
     try {
@@ -233,13 +235,35 @@ TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuchAndOtherCrsAreBlanks) {
   }
   const struct {
     std::string bytes;
+    int linha;
+  } recusados[] = {
+      {"a\rb\r\nc\n", 1},                      // a CR inside a record
+      {"3\r\n20\r\n2007\r 1.10 1.54\r\n", 3},  // one line ended by CR alone among CR LF
+      {"1\n2\n\r\r3\n", 3},                    // a run of CRs before a value
+      {"1\r\n2\r \r\n", 2},                    // a blank between two CRs
+      {"1\n2\n3\r\r4", 3},
+      {"\xEF\xBB\xBF" "1\r2\n", 1},              // after the UTF-8 mark
+  };
+  for (const auto& c : recusados) {
+    grava("m_ET0.txt", c.bytes);
+    try {
+      FicheiroLeitura f("m_ET0.txt");
+      ADD_FAILURE() << c.bytes << " read";
+    } catch (const ErroFicheiro& e) {
+      EXPECT_EQ(para_utf8(e.mensagem()), "Erro no ficheiro m_ET0.txt, linha " + std::to_string(c.linha) +
+                                             ": a linha acaba só em CR (grave o ficheiro com CR LF ou LF)");
+    }
+  }
+  const struct {
+    std::string bytes;
     std::vector<std::string> linhas;
   } casos[] = {
-      {"1\r\n2\n1990\r", {"1", "2", "1990"}},   // CR LF, LF, and a CR that ends the file
+      {"1\r\n2\n1990\r", {"1", "2", "1990"}},  // CR LF, LF, and a CR that ends the file
       {"1990\r", {"1990"}},
-      {"1\r\r\n2\r\r\n", {"1 ", "2 "}},       // CR CR LF
-      {"a\rb\r\nc\n", {"a b", "c"}},           // a CR inside a record
-      {"\r\n\r\r\r\n", {"", "  "}},
+      {"1\r\r\n2\r\r\n", {"1", "2"}},          // CR CR LF
+      {"\r\n\r\r\r\n", {"", ""}},
+      {"1\r\n2\r\r", {"1", "2"}},              // CRs that end the file
+      {"1\n\r", {"1", ""}},
   };
   for (const auto& c : casos) {
     grava("m_ET0.txt", c.bytes);
@@ -247,6 +271,76 @@ TEST_F(FicheiroTest, LinesEndedByCrAloneAreNamedAsSuchAndOtherCrsAreBlanks) {
     for (const std::string& l : c.linhas) EXPECT_EQ(f.registo("uma linha"), l) << l;
     EXPECT_THROW(f.registo("o fim"), ErroFicheiro);
   }
+}
+
+// A file that starts with the UTF-8 mark reads as the same file without it, its UTF-8 text in
+// Windows-1252 (a character that Windows-1252 lacks as "?", a byte that is not UTF-8 as it stands);
+// without the mark the bytes are Windows-1252 as they stand.
+TEST_F(FicheiroTest, TheUtf8MarkIsDroppedAndItsTextReadAsUtf8) {
+  const std::string MARCA = "\xEF\xBB\xBF";
+  const struct {
+    std::string bytes;
+    std::vector<std::string> linhas;
+  } casos[] = {
+      {MARCA + "1\r\n2\r\n", {"1", "2"}},
+      {MARCA + "Opção ☃ €\r\n", {"Op\xE7\xE3o ? \x80"}},
+      {MARCA + "\xE7" "a\n", {"\xE7" "a"}},  // a Windows-1252 byte after the mark
+      {MARCA, {}},
+      {"Opção\n", {"Op\xC3\xA7\xC3\xA3o"}},
+      {"\xEF\xBB", {"\xEF\xBB"}},
+  };
+  for (const auto& c : casos) {
+    grava("u_CUL.txt", c.bytes);
+    FicheiroLeitura f("u_CUL.txt");
+    for (const std::string& l : c.linhas) EXPECT_EQ(f.registo("uma linha"), l) << c.bytes;
+    EXPECT_THROW(f.registo("o fim"), FimDoFicheiro) << c.bytes;
+  }
+  grava("u_pre.txt", MARCA + "1\r\n 2.5 x\r\n");
+  FicheiroLeitura f("u_pre.txt");
+  EXPECT_EQ(f.livre().inteiro(), 1);
+  Livre l = f.livre(2);
+  EXPECT_EQ(l.real(), 2.5f);
+  try {
+    l.real();
+    FAIL();
+  } catch (const ErroFicheiro& e) {
+    EXPECT_EQ(para_utf8(e.mensagem()), "Erro no ficheiro u_pre.txt, linha 2: esperava um número e encontrou \"x\"");
+  }
+}
+
+// The reader counts the lines: the last record given, whichever way it was read, back by one after recua;
+// a read past the end names the last line and says that the file ended.
+TEST_F(FicheiroTest, TheReaderCountsTheLinesThatItsMessagesName) {
+  grava("c_FRT.txt", "um\n 1\n\n\n 2 3\n");
+  FicheiroLeitura f("c_FRT.txt");
+  EXPECT_EQ(f.linha(), 0);
+  f.salta("um");
+  EXPECT_EQ(f.linha(), 1);
+  f.campos("o um").I(2);
+  EXPECT_EQ(f.linha(), 2);
+  f.recua();
+  EXPECT_EQ(f.linha(), 1);
+  Livre l = f.livre(3);
+  EXPECT_EQ(l.real(), 1.0f);
+  EXPECT_EQ(f.linha(), 2);
+  EXPECT_EQ(l.real(), 2.0f);  // over two empty lines
+  EXPECT_EQ(f.linha(), 5);
+  EXPECT_EQ(l.real(), 3.0f);
+  const std::function<void()> depois_do_fim[] = {
+      [&] { f.livre().real(); },
+      [&] { f.registo("o registo 6"); },
+  };
+  for (const auto& le_mais : depois_do_fim) {
+    try {
+      le_mais();
+      ADD_FAILURE() << "read past the end";
+    } catch (const FimDoFicheiro& e) {
+      EXPECT_EQ(e.ficheiro, "c_FRT.txt");
+      EXPECT_EQ(e.linha, 5);
+    }
+  }
+  grava("v_FRT.txt", "");
+  EXPECT_THROW(FicheiroLeitura("v_FRT.txt").livre().real(), FimDoFicheiro);
 }
 
 TEST_F(FicheiroTest, MissingFileCannotBeOpened) { EXPECT_THROW(FicheiroLeitura("nada_CUL.txt"), ErroFicheiro); }

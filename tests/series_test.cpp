@@ -61,7 +61,7 @@ TEST(Series, HeadersAndCommonPeriod) {
     EXPECT_EQ(IANO2, c.ano2);
     std::string r;
     int n = 0;
-    ASSERT_TRUE(ET0.proximo(r, n));
+    ASSERT_TRUE(ET0.F.proximo(r, n));
     EXPECT_EQ(n, 3);  // moved back to line 3 for the year-by-year reading
   }
 }
@@ -101,7 +101,7 @@ std::vector<int> le_anos(SERIE& S, const std::vector<int>& anos, Tabela2<float, 
     int32_t ANOL = 0;
     LE_ANO(S, ano, T, ANOL);
     EXPECT_EQ(ANOL, ano);
-    linhas.push_back(S.LINHA);
+    linhas.push_back(S.F.linha());
   }
   return linhas;
 }
@@ -200,6 +200,34 @@ TEST(Series, ValuesSeparatedByCommasWithAYearlyTotalReadAsWithBlanks) {
     Tabela2<float, 3, 12> TB, TV;
     EXPECT_EQ(le_anos(V, {2002, 2003}, TV), le_anos(B, {2002, 2003}, TB));
     EXPECT_EQ(TV.v, TB.v);
+  }
+}
+
+// Each line end of the series replaced by fim.
+std::string com_fins(const std::string& serie, const std::string& fim) {
+  std::string r;
+  for (char c : serie) r += c == '\n' ? fim : std::string(1, c);
+  return r;
+}
+
+// A series saved with the UTF-8 mark, or with CR LF or CR CR LF line ends, reads as the plain one: the same
+// values, from the same lines.
+TEST(Series, TheUtf8MarkAndCrsBeforeLfChangeNothing) {
+  for (const std::string& serie : {mensal(3, 2001), decendial(3, 2001)}) {
+    for (const std::string& outra :
+         {"\xEF\xBB\xBF" + serie, com_fins(serie, "\r\n"), "\xEF\xBB\xBF" + com_fins(serie, "\r\r\n")}) {
+      PastaTemporaria p;
+      grava("b_pre.txt", serie);
+      grava("o_pre.txt", outra);
+      SERIE B("b_pre.txt"), O("o_pre.txt");
+      LE_CABECALHO(B);
+      LE_CABECALHO(O);
+      EXPECT_EQ(O.ITIPO, B.ITIPO);
+      EXPECT_EQ(O.IANOI, 2001);
+      Tabela2<float, 3, 12> TB, TO;
+      EXPECT_EQ(le_anos(O, {2002, 2003}, TO), le_anos(B, {2002, 2003}, TB));
+      EXPECT_EQ(TO.v, TB.v);
+    }
   }
 }
 
