@@ -17,7 +17,8 @@
 
 namespace {
 
-const std::string NAO_CRIADO = "não foi possível criar o ficheiro"_w, NAO_ESCRITO = "não foi possível escrever o ficheiro"_w;
+const std::string NAO_CRIADO = "não foi possível criar o ficheiro"_w,
+                  NAO_ESCRITO = "não foi possível escrever o ficheiro"_w;
 
 // The folder of a name on disk and its entry there.
 std::string pasta_de(const std::string& disco) {

@@ -30,9 +30,7 @@ std::vector<std::string> lidas(const std::vector<std::string>& entradas) {
 }
 }  // namespace
 
-std::string nome_dados(const std::string& CODIGO, const std::string& tipo) {
-  return apara(CODIGO) + "_" + tipo + TXT;
-}
+std::string nome_dados(const std::string& CODIGO, const std::string& tipo) { return apara(CODIGO) + "_" + tipo + TXT; }
 
 std::string padrao_dados(const std::string& tipo) { return "*" + tipo + TXT; }
 
@@ -59,7 +57,7 @@ std::string entrada_dados(const std::string& nome) {
 }
 
 NomeAmbiguo::NomeAmbiguo(const std::string& nome, const std::vector<std::string>& entradas)
-    : ErroFicheiro(nome, 0, "há mais de um ficheiro com este nome, "_w + enumera(lidas(entradas)) +
-                                ": mude o nome de um deles"),
+    : ErroFicheiro(nome, 0,
+                   "há mais de um ficheiro com este nome, "_w + enumera(lidas(entradas)) + ": mude o nome de um deles"),
       aviso("Há mais de um ficheiro com o nome "_w + nome + ": " + enumera(lidas(entradas)) +
             ". Mude o nome de um deles.") {}

@@ -21,7 +21,8 @@ namespace {
 void apaga_abandonados(int pasta, const std::vector<Renomeacao>& esperam) {
   for (const std::string& e : entradas_disco()) {
     std::string destino;
-    const bool espera = std::any_of(esperam.begin(), esperam.end(), [&](const Renomeacao& r) { return r.temporario == e; });
+    const bool espera =
+        std::any_of(esperam.begin(), esperam.end(), [&](const Renomeacao& r) { return r.temporario == e; });
     if (e_temporario(e, destino) && !espera && abandonado(pasta, e.c_str())) unlinkat(pasta, e.c_str(), 0);
   }
 }
@@ -29,10 +30,10 @@ void apaga_abandonados(int pasta, const std::vector<Renomeacao>& esperam) {
 std::string aviso_de(const std::vector<Renomeacao>& esperam) {
   std::string nomes;
   for (const Renomeacao& r : esperam)
-    nomes += (nomes.empty() ? "" : ", ") + de_utf8(r.destino) + " (o ficheiro novo está em "_w + de_utf8(r.temporario) + ")";
+    nomes +=
+        (nomes.empty() ? "" : ", ") + de_utf8(r.destino) + " (o ficheiro novo está em "_w + de_utf8(r.temporario) + ")";
   return "Não foi possível concluir uma gravação interrompida: "_w + nomes +
-         ". Liberte esses nomes (uma pasta com um deles, por exemplo): a gravação conclui-se quando a pasta for "
-         "aberta de novo.";
+         ". Liberte o lugar (uma pasta com o mesmo nome, por exemplo): a gravação conclui-se quando a pasta for aberta de novo."_w;
 }
 
 }  // namespace

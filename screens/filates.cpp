@@ -1,6 +1,7 @@
 #include "filates.h"
 
 #include "diretorias.h"
+#include "nomes_dados.h"
 #include "rotinas_minhas.h"
 
 namespace {
@@ -43,7 +44,8 @@ void GETFILES(const std::string& NOMEXP, LISTA_FICHEIROS& FILS, int& N, int& IER
     if (N == MAX_FICHEIROS) break;
     std::string NOMT = nome.substr(0, TAM_FILS);
     int L = ultimo(NOMT);
-    FILS(++N) = fixo(L > 8 ? NOMT.substr(0, L - 8) : "", TAM_FILS);
+    const int S = static_cast<int>(SUFIXO_DADOS);
+    FILS(++N) = fixo(L > S ? NOMT.substr(0, L - S) : "", TAM_FILS);
     if (L - 2 > MAXSTRING) MAXSTRING = L - 2;
   }
   if (N == 0) {

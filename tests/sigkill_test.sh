@@ -39,6 +39,18 @@ um_conjunto() {
   [ -z "$(ls -A "$1" | grep -e '\.tmp$' -e paludex_renomeia)" ] || falha "$3: ficou $(ls -A "$1" | tr '\n' ' ')"
 }
 
+# The run of corrida.txt in $pasta, in the background, held at its rename $1 (with PAUSA_SOLTA, until that
+# file exists); returns once it is held there, marked by the file $2.
+segura() {
+  (cd "$pasta" && PAUSA_RENAME=$1 PAUSA_MARCA="$2" LD_PRELOAD="$shim" exec "$programa" --script "$work/corrida.txt" \
+    >/dev/null) &
+  for _ in $(seq 300); do
+    [ -e "$2" ] && return
+    sleep 0.1
+  done
+  falha "$1: o programa não chegou à renomeação"
+}
+
 pasta="$work/novo"
 prepara "$pasta"
 (cd "$pasta" && "$programa" --script "$work/corrida.txt" >/dev/null) || falha "a corrida sem morte falhou"
@@ -51,14 +63,8 @@ for n in 1 2 3 4; do
   pasta="$work/morta$n"
   prepara "$pasta"
   marca="$work/marca$n"
-  (cd "$pasta" && PAUSA_RENAME=$n PAUSA_MARCA="$marca" LD_PRELOAD="$shim" \
-    exec "$programa" --script "$work/corrida.txt" >/dev/null) &
+  segura "$n" "$marca"
   id=$!
-  for _ in $(seq 300); do
-    [ -e "$marca" ] && break
-    sleep 0.1
-  done
-  [ -e "$marca" ] || falha "$n: o programa não chegou à renomeação"
   nota="$pasta/.paludex_renomeia"
   if [ "$n" = 1 ]; then
     [ -n "$(ls -A "$pasta" | grep '^\.\.paludex_renomeia\.paludex-')" ] && [ ! -e "$nota" ] ||
@@ -100,14 +106,8 @@ prepara "$pasta"
   falha "as corridas seguidas falharam"
 pasta="$work/juntas"
 prepara "$pasta"
-(cd "$pasta" && PAUSA_RENAME=3 PAUSA_MARCA="$work/marca_a" PAUSA_SOLTA="$work/solta" LD_PRELOAD="$shim" \
-  exec "$programa" --script "$work/corrida.txt" >/dev/null) &
+PAUSA_SOLTA="$work/solta" segura 3 "$work/marca_a"
 a=$!
-for _ in $(seq 300); do
-  [ -e "$work/marca_a" ] && break
-  sleep 0.1
-done
-[ -e "$work/marca_a" ] || falha "A não chegou à renomeação"
 (cd "$pasta" && exec "$programa" --script "$work/um_ano.txt" >/dev/null) &
 b=$!
 sleep 1

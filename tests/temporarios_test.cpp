@@ -117,7 +117,8 @@ volatile sig_atomic_t recebido = 0;
 extern "C" void regista_sinal(int sinal) { recebido = sinal; }
 
 TEST(Temporarios, HeldSignalsArriveOnceTheGuardGoes) {
-  struct sigaction sa {}, antes {};
+  struct sigaction sa {
+  }, antes{};
   sa.sa_handler = regista_sinal;
   sigemptyset(&sa.sa_mask);
   sigaction(SIGHUP, &sa, &antes);
