@@ -55,7 +55,6 @@ std::string sorteia() {
 
 // A note of an entry of folder pasta; 0 when the table is full.
 int nota_temporario(int pasta, const std::string& nome) {
-  if (nome.size() > NAME_MAX) return 0;
   for (int n = 1; n <= NOTAS; ++n) {
     if (notas[n].tomada) continue;
     notas[n].pasta = pasta;
@@ -86,19 +85,23 @@ bool e_temporario(const std::string& nome, std::string& destino) {
 }
 
 int cria_temporario(int pasta, const std::string& destino, std::string& nome, int& nota) {
+  // Made and noted with the signals held: a signal finds it noted, or not made; a name taken by another
+  // file is never noted.
+  SinaisRetidos retidos;
+  nota = 0;
   for (int tentativa = 0; tentativa < 100; ++tentativa) {
     nome = nome_temporario(destino, sorteia());
-    if ((nota = nota_temporario(pasta, nome)) == 0) {
-      errno = nome.size() > NAME_MAX ? ENAMETOOLONG : EMFILE;
+    if (nome.size() > NAME_MAX) {
+      errno = ENAMETOOLONG;
       return -1;
     }
     const int fd = openat(pasta, nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    const int erro = errno;
-    esquece_temporario(nota);
-    nota = 0;
-    errno = erro;
-    if (erro != EEXIST) break;
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0 || (nota = nota_temporario(pasta, nome)) != 0) return fd;
+    close(fd);
+    unlinkat(pasta, nome.c_str(), 0);
+    errno = EMFILE;
+    return -1;
   }
   return -1;
 }

@@ -11,8 +11,8 @@ std::string nome_temporario(const std::string& destino, const std::string& sorte
 // Whether an entry's name bears that mark; destino is then the entry it is the temporary file of.
 bool e_temporario(const std::string& nome, std::string& destino);
 // Creates a temporary file of entry destino in folder pasta (a descriptor that stays open meanwhile), under
-// a name that no entry has, noted (nota) before it is created; returns its descriptor, open for writing,
-// and its name. -1 when it cannot be created, errno EMFILE when the table of notes is full.
+// a name that no entry has, and notes it (nota); returns its descriptor, open for writing, and its name.
+// -1 when it cannot be created, errno EMFILE when the table of notes is full.
 int cria_temporario(int pasta, const std::string& destino, std::string& nome, int& nota);
 
 // Forgets the note once its file is renamed or removed (0: nothing to forget).
