@@ -39,11 +39,11 @@ um_conjunto() {
   [ -z "$(ls -A "$1" | grep -e '\.tmp$' -e paludex_renomeia)" ] || falha "$3: ficou $(ls -A "$1" | tr '\n' ' ')"
 }
 
-# The run of corrida.txt in $pasta, in the background, held at its rename $1 (with PAUSA_SOLTA, until that
-# file exists); returns once it is held there, marked by the file $2.
+# The run of corrida.txt in $pasta, in the background (started through $PREFIXO when set), held at its rename
+# $1 (with PAUSA_SOLTA, until that file exists); returns once it is held there, marked by the file $2.
 segura() {
-  (cd "$pasta" && PAUSA_RENAME=$1 PAUSA_MARCA="$2" LD_PRELOAD="$shim" exec "$programa" --script "$work/corrida.txt" \
-    >/dev/null) &
+  (cd "$pasta" && PAUSA_RENAME=$1 PAUSA_MARCA="$2" LD_PRELOAD="$shim" exec ${PREFIXO:-} "$programa" \
+    --script "$work/corrida.txt" >/dev/null) &
   for _ in $(seq 300); do
     [ -e "$2" ] && return
     sleep 0.1
@@ -116,4 +116,24 @@ touch "$work/solta"
 wait "$a" || falha "A falhou"
 wait "$b" || falha "B falhou"
 um_conjunto "$pasta" "$work/seguidas" "duas instâncias"
+
+# A run killed inside a process-id space of its own (as in a container), where its id is 1, the id of a live
+# process outside it: a start outside finishes its set, a newer run of the same code replaces its reports,
+# and a start inside such a space again leaves the newer ones. Skipped where such spaces are not permitted.
+espaco="unshare -pf --kill-child"
+if $espaco true 2>/dev/null; then
+  pasta="$work/espaco"
+  prepara "$pasta"
+  PREFIXO=$espaco segura 3 "$work/marca_espaco"
+  kill -KILL $!
+  wait $!
+  printf 'click 17 10\n' >"$work/fim.txt"
+  (cd "$pasta" && "$programa" --script "$work/fim.txt" >/dev/null) || falha "espaço: o programa não abriu a pasta"
+  um_conjunto "$pasta" "$work/novo" "espaço, depois do arranque fora"
+  (cd "$pasta" && "$programa" --script "$work/um_ano.txt" >/dev/null) || falha "espaço: a corrida nova falhou"
+  (cd "$pasta" && $espaco "$programa" --script "$work/fim.txt" >/dev/null) || falha "espaço: o arranque dentro falhou"
+  um_conjunto "$pasta" "$work/seguidas" "espaço, depois do arranque dentro"
+else
+  echo "unshare -pf not permitted: the run in a process-id space of its own skipped"
+fi
 echo "ok"
