@@ -168,7 +168,7 @@ Resposta ConsolaScript::espera_qualquer() {
 
 bool ConsolaScript::caixa_fim(const std::string&) {
   Evento e = proximo();
-  if (e.tipo == Evento::LINHA) return e.texto == "y" || e.texto == "Y" || e.texto == "s" || e.texto == "S";
+  if (e.tipo == Evento::LINHA) return e.texto.size() == 1 && caixa_fim::tecla(e.texto[0]) == 1;
   if (e.tipo == Evento::CLIQUE && e.clique.x >= 0)
     return caixa_fim::botao(e.clique.y / Grelha::ALTURA_CEL + 1, e.clique.x / Grelha::LARGURA_CEL + 1) == 1;
   return false;

@@ -50,10 +50,7 @@ invisivel=$(texto_na_cor_do_fundo <"$pasta/cores")
 [ -z "$invisivel" ] || falha "texto na cor do fundo em $2: $invisivel"
 tm send-keys -t teste Enter
 espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste y
-espera_fim
+sai
 ! grep -qaF "$(printf '\033]4;')" "$pasta/saida" || falha "uma cor da paleta foi mudada (OSC 4)"
 ! grep -qaF "$(printf '\033]104')" "$pasta/saida" || falha "a paleta foi reposta (OSC 104)"
 echo "ok"

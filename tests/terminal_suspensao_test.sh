@@ -82,10 +82,7 @@ espera_devolvido SIGTSTP
 kill -CONT "$programa_id"
 responde SIGTSTP
 
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste y
-espera_fim
+sai
 
 tm send-keys -t teste -l "'$programa'"
 tm send-keys -t teste Enter
@@ -107,8 +104,5 @@ tm send-keys -t teste -l "(trap '' TSTP; exec '$programa'); echo \$? > estado"
 tm send-keys -t teste Enter
 espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
 tm send-keys -t teste C-z
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste y
-espera_fim
+sai
 echo "ok"
