@@ -74,12 +74,10 @@ T livre1(const std::string& prompt, T (Livre::*ler)(), bool (*cabe)(T) = nullptr
 float lamina(const std::string& prompt) { return livre1(prompt, &Livre::real, cabe_lamina, FORA_LAMINA); }
 
 // A date typed dd/mm (columns 1-2 the day, 3 any separator, 4-5 the month), with a depth in columns
-// 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read is asked again after the
-// prompt, with a line that says why when diz_porque; a depth written with a decimal comma, a month not
-// 1 to 12 and a depth that the file cannot hold are refused with a line that says why and asked again
-// after the prompt. SEP keeps the separator of the last date.
-void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, int32_t& MES_, char& SEP,
-          float* LAM = nullptr) {
+// 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read, a depth written with a
+// decimal comma, a month not 1 to 12 and a depth that the file cannot hold are refused with a line that
+// says why and asked again after the prompt. SEP keeps the separator of the last date.
+void data(const std::function<void()>& mostra, int32_t& DIA, int32_t& MES_, char& SEP, float* LAM = nullptr) {
   mostra();
   for (;;) {
     int32_t d = 0, m = 0;
@@ -94,7 +92,7 @@ void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, in
     });
     std::string porque;
     if (r == Leitura::ILEGIVEL) {
-      if (diz_porque) porque = DATA_ILEGIVEL;
+      porque = DATA_ILEGIVEL;
     } else if (r == Leitura::LIDA) {
       if (!mes_valido(m)) {
         porque = FORA_MES;
@@ -168,7 +166,7 @@ void fases(DadosCultura& D) {
           qw::escreve("");
           mostra();
         };
-      data(mostra, false, D.DDFASE(i), D.MMFASE(i), D.SEP);
+      data(mostra, D.DDFASE(i), D.MMFASE(i), D.SEP);
     }
   } while (!corretos());
 }
@@ -205,7 +203,7 @@ void referencias(DadosCultura& D, const std::string& CODIGO) {
                        brancos(5));
     for (int i = 2; i <= 6; ++i) {
       std::string texto = i < 6 ? std::to_string(i) + "ª data       "_w : "Fim da rega   ";
-      data(prompt(brancos(20) + texto), false, D.DDF(i), D.MMF(i), D.SEP, &D.LAMF(i));
+      data(prompt(brancos(20) + texto), D.DDF(i), D.MMF(i), D.SEP, &D.LAMF(i));
     }
   } while (!corretos());
 }
@@ -233,8 +231,7 @@ void drenagens(DadosCultura& D) {
       for (int k = 1; k <= D.NDREN; ++k) {
         qw::escreve("");
         qw::escreve(brancos(8) + std::to_string(k) + "ª drenagem"_w);
-        data(prompt(brancos(1) + " data?                                  "), true, D.DDREN(k), D.MDREN(k),
-             D.SEP);
+        data(prompt(brancos(1) + " data?                                  "), D.DDREN(k), D.MDREN(k), D.SEP);
         D.LAMDREN(k) = lamina(brancos(1) + " altura de lâmina pretendida?           "_w);
         D.DIASDREN(k) = livre1(brancos(1) + " duração desta altura de lâmina? (dias) "_w, &Livre::inteiro,
                                cabe_duracao, FORA_DURACAO);

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 #include "diretorias.h"
 #include "mensagem.h"
@@ -103,10 +104,14 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
       DIRET = PASTA_FIXA(resposta);
       break;
     }
-    // The refused answer is wiped before the prompt is written again (to the end of the screen at most).
+    const std::string porque = errno == EACCES ? "Não tem permissão para entrar na pasta "_w : "Não existe a pasta "_w;
+    // The refused answer is wiped before the prompt is written again (to the end of the screen at most), and
+    // the reason stays above the prompt, on a row of its own.
     const size_t RESTO = (Grelha::LINHAS - 16) * Grelha::COLUNAS + (Grelha::COLUNAS - 32 + 1);
     qw::fq_settextposition(16, 32);
     qw::fq_outtext(std::string(std::min(resposta.size(), RESTO), ' '));
+    qw::fq_settextposition(13, 4);
+    mensagem(porque + VISIVEL(apara(resposta), 13, 4 + static_cast<int>(porque.size()), 13));
   }
   if (!ALTERA_DIR(DIRET, DIRET0)) {
     qw::fq_settextposition(18, 4);
