@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "calendario.h"
 #include "codigo.h"
 #include "diretorias.h"
 #include "ficheiro_cultura.h"
@@ -75,8 +76,9 @@ float lamina(const std::string& prompt) { return livre1(prompt, &Livre::real, ca
 
 // A date typed dd/mm (columns 1-2 the day, 3 any separator, 4-5 the month), with a depth in columns
 // 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read, a depth written with a
-// decimal comma, a month not 1 to 12 and a depth that the file cannot hold are refused with a line that
-// says why and asked again after the prompt. SEP keeps the separator of the last date.
+// decimal comma, a month not 1 to 12, a day that the month has in no year and a depth that the file cannot
+// hold are refused with a line that says why and asked again after the prompt. SEP keeps the separator of
+// the last date.
 void data(const std::function<void()>& mostra, int32_t& DIA, int32_t& MES_, char& SEP, float* LAM = nullptr) {
   mostra();
   for (;;) {
@@ -96,6 +98,9 @@ void data(const std::function<void()>& mostra, int32_t& DIA, int32_t& MES_, char
     } else if (r == Leitura::LIDA) {
       if (!mes_valido(m)) {
         porque = FORA_MES;
+      } else if (d < 1 || d > ULTIMO_DIA(m)) {
+        porque = brancos(3) + "Essa data não existe: os dias do mês "_w + std::to_string(m) + " vão de 1 a "_w +
+                 std::to_string(ULTIMO_DIA(m)) + ".";
       } else if (LAM && !cabe_lamina(l)) {
         porque = FORA_LAMINA;
       } else {
