@@ -89,7 +89,7 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
   qw::fq_settextposition(8, 25);
   qw::fq_outtext(unidade.empty() ? "" : unidade.substr(0, 1) + " ");
   qw::fq_settextposition(10, 25);
-  qw::fq_outtext(VISIVEL(PASTA_FIXA(DIRET).substr(unidade.size()), 10, 25, 14));
+  qw::fq_outtext(VISIVEL(PASTA(DIRET), 10, 25, 10));
   qw::settextcolorrgb(antes);
   for (;;) {
     qw::fq_settextposition(15, 4);
