@@ -8,8 +8,6 @@
 
 namespace {
 
-std::string brancos(int n) { return std::string(n, ' '); }
-
 bool dias_validos(int32_t ND) { return ND >= 1 && ND <= MAX_SUBAREAS; }
 
 // One number above 0 after its prompt; one that cannot be read is refused with the reason.

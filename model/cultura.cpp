@@ -17,8 +17,6 @@
 
 namespace {
 
-std::string brancos(int n) { return std::string(n, ' '); }
-
 // Texts of the values refused because the file could not hold them.
 const std::string FORA_LAMINA = "   Valor fora do campo do ficheiro (de -9.999 a 99.999)."_w;
 const std::string FORA_DURACAO = "   Valor fora do campo do ficheiro (de -9 a 99)."_w;

@@ -10,8 +10,6 @@
 
 namespace {
 
-std::string brancos(int n) { return std::string(n, ' '); }
-
 // The file name as the dialogue shows it: 98 characters, blank-padded.
 std::string nome_frt(const std::string& CODIGO) {
   std::string nome;

@@ -54,7 +54,7 @@ interrompe() {
   arranca
   ate_aos_anos
   espera_temporarios "$pasta"
-  [ "$(tm display -p -t teste '#{alternate_on}#{keypad_flag}')" = 11 ] || falha "o terminal não está no modo do programa"
+  espera_modos '#{alternate_on}#{keypad_flag}' 11 "o terminal não está no modo do programa"
   case $1 in
     C-*) tm send-keys -t teste "$1" ;;
     *) kill "-$1" "$id" ;;
@@ -62,8 +62,7 @@ interrompe() {
   espera_fim "$2"
   confere "$pasta" "$1"
   # Beyond what espera_fim looks at: the keypad in normal mode, no button or SGR mouse reporting.
-  [ "$(tm display -p -t teste '#{keypad_flag}#{mouse_button_flag}#{mouse_sgr_flag}')" = 000 ] ||
-    falha "$1: o terminal não foi restaurado"
+  espera_modos '#{keypad_flag}#{mouse_button_flag}#{mouse_sgr_flag}' 000 "$1: o terminal não foi restaurado"
   tm kill-session -t teste
 }
 

@@ -3,8 +3,9 @@
 # pane of the session "teste", 110 x 35 and xterm-256color by default, run in the folder $pasta, everything it
 # writes to the terminal kept in $pasta/saida), arranca_na_shell (the same, from a shell with job control),
 # sessao COLUMNS ROWS COMMAND... (that session with any command in the pane), espera_texto TEXT, espera_linha
-# ROW TEXT, clique ROW COL, clique_x10 ROW COL, espera_fim [STATUS] (the program ends with that exit status,
-# 0 by default, and the terminal is restored) and sai (option 5 of the initial menu, Yes at the end box).
+# ROW TEXT, espera_modos FORMAT VALUE MESSAGE, espera_quieto, clique ROW COL, clique_x10 ROW COL, espera_fim
+# [STATUS] (the program ends with that exit status, 0 by default, and the terminal is restored) and sai
+# (option 5 of the initial menu, Yes at the end box). A test checks nothing before waiting for it.
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux not found, skipped"
@@ -95,6 +96,27 @@ clique() {
   fi
 }
 
+# Waits at most 10 s for tmux's FORMAT of the pane (modes such as '#{alternate_on}') to give VALUE; else the
+# test fails with MESSAGE.
+espera_modos() {
+  for _ in $(seq 100); do
+    [ "$(tm display -p -t teste "$1")" = "$2" ] && return 0
+    sleep 0.1
+  done
+  falha "$3 ($(tm display -p -t teste "$1"))"
+}
+
+# Waits at most 10 s for the pane to stand still: two captures 0.2 s apart, text and colours, the same; the
+# capture is left in $pasta/ecra.
+espera_quieto() {
+  for _ in $(seq 50); do
+    tm capture-pane -e -p -t teste >"$pasta/ecra"
+    sleep 0.2
+    tm capture-pane -e -p -t teste | cmp -s - "$pasta/ecra" && return 0
+  done
+  falha "o ecrã não parou de mudar"
+}
+
 # Restored: the normal screen, no mouse reporting, the cursor shown.
 espera_fim() {
   for _ in $(seq 100); do
@@ -103,11 +125,7 @@ espera_fim() {
   done
   [ -s "$pasta/estado" ] || falha "o programa não acabou"
   [ "$(cat "$pasta/estado")" = "${1:-0}" ] || falha "estado de saída $(cat "$pasta/estado")"
-  for _ in $(seq 20); do
-    [ "$(tm display -p -t teste '#{alternate_on}#{mouse_any_flag}#{cursor_flag}')" = 001 ] && return 0
-    sleep 0.1
-  done
-  falha "o terminal não foi reposto"
+  espera_modos '#{alternate_on}#{mouse_any_flag}#{cursor_flag}' 001 "o terminal não foi reposto"
 }
 
 # From the initial menu: option 5, Yes at the end box, and the end with status 0.
