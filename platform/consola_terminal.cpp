@@ -379,9 +379,9 @@ void ConsolaTerminal::junta_tecla(int codigo) {
     int codigo;
     Evento::Tipo tipo;
   } TECLAS[] = {
-      {'\n', Evento::ENTER},       {'\r', Evento::ENTER},  {KEY_ENTER, Evento::ENTER},
-      {127, Evento::APAGA},         {'\b', Evento::APAGA},  {KEY_BACKSPACE, Evento::APAGA},
-      {KEY_RESIZE, Evento::REDESENHA},
+      {'\n', Evento::ENTER}, {'\r', Evento::ENTER}, {KEY_ENTER, Evento::ENTER},          // Enter
+      {127, Evento::APAGA},  {'\b', Evento::APAGA}, {KEY_BACKSPACE, Evento::APAGA},      // Backspace
+      {KEY_RESIZE, Evento::REDESENHA},                                                // the terminal resized
   };
   if (codigo == KEY_MOUSE) {
     MEVENT m;
@@ -403,7 +403,8 @@ void ConsolaTerminal::junta_caracteres(const std::string& caracteres) {
 
 // Presses outside the grid (the status line, a larger terminal) do nothing.
 void ConsolaTerminal::junta_clique(int linha, int coluna) {
-  if (linha <= Grelha::LINHAS && coluna <= Grelha::COLUNAS) eventos_.push_back(Evento{Evento::CLIQUE, 0, linha, coluna});
+  if (linha <= Grelha::LINHAS && coluna <= Grelha::COLUNAS)
+    eventos_.push_back(Evento{Evento::CLIQUE, 0, linha, coluna});
 }
 
 bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {

@@ -104,7 +104,9 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
       DIRET = PASTA_FIXA(resposta);
       break;
     }
-    const std::string porque = errno == EACCES ? "Não tem permissão para entrar na pasta "_w : "Não existe a pasta "_w;
+    // Why, while errno still says it.
+    const std::string porque =
+        errno == EACCES ? "Não tem permissão para entrar na pasta "_w : "Não existe a pasta "_w;
     // The refused answer is wiped before the prompt is written again (to the end of the screen at most), and
     // the reason stays above the prompt, on a row of its own.
     const size_t RESTO = (Grelha::LINHAS - 16) * Grelha::COLUNAS + (Grelha::COLUNAS - 32 + 1);
