@@ -2,8 +2,9 @@
 # The terminal's own keys and what it sends unasked, at the data-folder prompt (option 4): flow control is
 # off while the program holds the terminal, so Ctrl-S freezes nothing and Ctrl-S and Ctrl-Q type nothing;
 # replies of the terminal (cursor position, device attributes) and old-style (X10) mouse reports are taken
-# whole, never typed, and an X10 press is a click as an SGR one is. Afterwards the terminal's modes are as
-# before the program.  Usage: terminal_teclas_test.sh PROGRAM
+# whole, never typed, and an X10 press is a click as an SGR one is; Esc alone is still a key, which closes the
+# window after No at the end box. Afterwards the terminal's modes are as before the program.
+# Usage: terminal_teclas_test.sh PROGRAM
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 
@@ -25,6 +26,11 @@ tm send-keys -t teste C-q
 tm send-keys -t teste -l d
 tm send-keys -t teste Enter
 espera_linha 4 " na diretoria -->abcd"
-sai
+clique 17 10
+espera_texto "Exit Window?"
+tm send-keys -t teste Enter
+espera_linha 31 "Finished    q ou Esc: fechar a janela"
+tm send-keys -t teste Escape
+espera_fim
 cmp -s "$pasta/antes" "$pasta/depois" || falha "os modos do terminal não são os de antes do programa"
 echo "ok"
