@@ -26,11 +26,6 @@ tm send-keys -t teste C-q
 tm send-keys -t teste -l d
 tm send-keys -t teste Enter
 espera_linha 4 " na diretoria -->abcd"
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste Enter
-espera_linha 31 "Finished    q ou Esc: fechar a janela"
-tm send-keys -t teste Escape
-espera_fim
+fecha_com Escape
 cmp -s "$pasta/antes" "$pasta/depois" || falha "os modos do terminal não são os de antes do programa"
 echo "ok"

@@ -4,8 +4,9 @@
 # writes to the terminal kept in $pasta/saida), arranca_na_shell (the same, from a shell with job control),
 # sessao COLUMNS ROWS COMMAND... (that session with any command in the pane), espera_texto TEXT, espera_linha
 # ROW TEXT, espera_modos FORMAT VALUE MESSAGE, espera_quieto, clique ROW COL, clique_x10 ROW COL, espera_fim
-# [STATUS] (the program ends with that exit status, 0 by default, and the terminal is restored) and sai
-# (option 5 of the initial menu, Yes at the end box). A test checks nothing before waiting for it.
+# [STATUS] (the program ends with that exit status, 0 by default, and the terminal is restored), sai (option 5
+# of the initial menu, Yes at the end box) and fecha_com KEY (option 5, No, then KEY closes the window). A test
+# checks nothing before waiting for it.
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux not found, skipped"
@@ -133,5 +134,16 @@ sai() {
   clique 17 10
   espera_texto "Exit Window?"
   tm send-keys -t teste y
+  espera_fim
+}
+
+# From the initial menu: option 5, No at the end box (Enter), the status line saying how to close the window,
+# then the key KEY, which closes it: the end with status 0.
+fecha_com() {
+  clique 17 10
+  espera_texto "Exit Window?"
+  tm send-keys -t teste Enter
+  espera_linha 31 "Finished    q ou Esc: fechar a janela"
+  tm send-keys -t teste "$1"
   espera_fim
 }
