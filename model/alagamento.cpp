@@ -8,19 +8,14 @@
 
 namespace {
 
-std::string brancos(int n) { return std::string(n, ' '); }
-
 bool dias_validos(int32_t ND) { return ND >= 1 && ND <= MAX_SUBAREAS; }
 
 // One number above 0 after its prompt; one that cannot be read is refused with the reason.
 float POSITIVO(const std::string& prompt, const std::string& recusa) {
-  return PERGUNTA_REAL(
-      {}, prompt,
-      [&](float valor, std::string& porque) {
-        porque = recusa;
-        return valor > 0;
-      },
-      true);
+  return PERGUNTA_REAL({}, prompt, [&](float valor, std::string& porque) {
+    porque = recusa;
+    return valor > 0;
+  });
 }
 
 // A flooding option that cannot be kept: its line, a pause, and the menu again.
@@ -60,8 +55,7 @@ void ALAGAMENTO(const CalendarioLaminas& C, float LLAV1, float POROS, Parametros
                               [](int32_t ND, std::string& recusa) {
                                 recusa = brancos(8) + "O número de dias tem de ser de 1 a 50."_w;
                                 return dias_validos(ND);
-                              },
-                              true);
+                              });
     } else {
       P.CAUDAL = POSITIVO(brancos(8) + "Caudal? (l/s)/ha ===========================> ",
                           brancos(8) + "O caudal tem de ser maior que 0.");
@@ -81,7 +75,10 @@ void ALAGAMENTO(const CalendarioLaminas& C, float LLAV1, float POROS, Parametros
     int32_t ND = P.ND;
     P.NCANT = PERGUNTA_INTEIRO({"", "", brancos(8) + "Indique o tempo que demora a terminar a"},
                                brancos(8) + "rega do arroz em todo o bloco (<=" + fI(ND, 2) + " dias) ==> ",
-                               [ND](int32_t NCANT, std::string&) { return NCANT >= 1 && NCANT <= ND; });
+                               [ND](int32_t NCANT, std::string& recusa) {
+                                 recusa = brancos(8) + "O tempo tem de ser de 1 a " + std::to_string(ND) + " dias.";
+                                 return NCANT >= 1 && NCANT <= ND;
+                               });
     P.NDFIM = P.NCANT;
     qw::escreve("");
     qw::escreve("");

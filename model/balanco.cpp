@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calendario.h"
 #include "coefcult.h"
 #include "erro.h"
 
@@ -22,12 +23,7 @@ bool CALENDARIO(int32_t ANO, int32_t& IDIA, int32_t& IMES, int32_t& IDEC) {
     IDEC = 2;
   else
     IDEC = 3;
-  const int32_t FEVEREIRO = ANO % 4 == 0 ? 29 : 28;
-  const bool muda = (IMES == 2 && IDIA > FEVEREIRO) ||
-                    ((IMES == 1 || IMES == 3 || IMES == 5 || IMES == 7 || IMES == 8 || IMES == 10 || IMES == 12) &&
-                     IDIA > 31) ||
-                    ((IMES == 4 || IMES == 6 || IMES == 9 || IMES == 11) && IDIA > 30);
-  if (!muda) return true;
+  if (IDIA <= DIAS_MES(IMES, ANO)) return true;
   if (IMES == 12) return false;
   IMES = IMES + 1;
   IDIA = 1;

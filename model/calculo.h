@@ -39,7 +39,8 @@ struct Calculo {
   int32_t IIA = 0;                       // years stored for the frequency analysis
   float AREA = 0;                        // block area typed (ha); 0.1 during the year's computation
   float RU0 = 0, EA = 0;                 // usable reserve filled at the start, accidental losses (%)
-  int32_t ANOE = 0, ANOP = 0;            // the year of the block last found in each series
+  // The year of the block last found in each series: the search's own, which nothing reads after it.
+  int32_t ANOE = 0, ANOP = 0;
   CalendarioLaminas CAL;                 // the crop's schedule of the year
   ParametrosAlagamento ALAG;             // flooding parameters, kept from year to year
   Tabela2<float, 3, 12> ETP, PRE;        // the year's ETo and rain by decade and month, mm/day

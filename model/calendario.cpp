@@ -14,7 +14,14 @@ Tabela<int32_t, 12> meses(int32_t ANO) {
   return T;
 }
 
+// A year whose February has 29 days.
+const int32_t BISSEXTO = 4;
+
 }  // namespace
+
+int32_t DIAS_MES(int32_t MES, int32_t ANO) { return meses(ANO)(MES); }
+
+int32_t ULTIMO_DIA(int32_t MES) { return DIAS_MES(MES, BISSEXTO); }
 
 void DATADIA(int32_t MES, int32_t DIA, int32_t ANO, int32_t& NDIA) {
   if (MES < 1 || MES > 12) throw std::out_of_range("DATADIA: mes fora de 1 a 12");

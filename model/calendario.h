@@ -10,3 +10,11 @@ void DATADIA(int32_t MES, int32_t DIA, int32_t ANO, int32_t& NDIA);
 // Day DIA and month MES of day of the year NDIA in year ANO. A day outside the year throws
 // std::out_of_range (no month holds it).
 void DIADATA(int32_t NDIA, int32_t ANO, int32_t& DIA, int32_t& MES);
+
+// The days of month MES (1 to 12) in year ANO: February has 29 when ANO is divisible by 4. A month outside
+// 1 to 12 throws std::out_of_range.
+int32_t DIAS_MES(int32_t MES, int32_t ANO);
+
+// The last day that month MES (1 to 12, as DIAS_MES) has in some year, 29 for February: the bound of a
+// date typed without its year.
+int32_t ULTIMO_DIA(int32_t MES);

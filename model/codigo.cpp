@@ -12,7 +12,7 @@ namespace {
 
 // Why the code cannot name the files of types tipos; empty when it can.
 std::string RECUSA_CODIGO(const std::string& CODIGO, const std::vector<std::string>& tipos) {
-  if (CODIGO.find('/') != std::string::npos) return "O código não pode conter \"/\"."_w;
+  if (!RECUSA_BARRA(CODIGO).empty()) return RECUSA_BARRA(CODIGO);
   for (const std::string& tipo : tipos) {
     const std::string nome = nome_dados(CODIGO, tipo);
     try {
@@ -38,4 +38,8 @@ std::string PEDE_CODIGO(const std::string& prompt, size_t tamanho, const std::ve
     if (recusa.empty()) return CODIGO;
     mensagem(margem + recusa);
   }
+}
+
+std::string RECUSA_BARRA(const std::string& CODIGO) {
+  return CODIGO.find('/') != std::string::npos ? "O código não pode conter \"/\"."_w : "";
 }

@@ -10,3 +10,7 @@
 // Where "0" leaves the dialogue (zero_sai) it is never refused; elsewhere it is a code like any other.
 std::string PEDE_CODIGO(const std::string& prompt, size_t tamanho, const std::vector<std::string>& tipos,
                         bool zero_sai = true);
+
+// Why a code that holds "/" names no file of the data folder (it would name one elsewhere); empty for a code
+// without one.
+std::string RECUSA_BARRA(const std::string& CODIGO);

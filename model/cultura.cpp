@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "calendario.h"
 #include "codigo.h"
 #include "diretorias.h"
 #include "ficheiro_cultura.h"
@@ -16,8 +17,6 @@
 #include "teclado.h"
 
 namespace {
-
-std::string brancos(int n) { return std::string(n, ' '); }
 
 // Texts of the values refused because the file could not hold them.
 const std::string FORA_LAMINA = "   Valor fora do campo do ficheiro (de -9.999 a 99.999)."_w;
@@ -75,12 +74,11 @@ T livre1(const std::string& prompt, T (Livre::*ler)(), bool (*cabe)(T) = nullptr
 float lamina(const std::string& prompt) { return livre1(prompt, &Livre::real, cabe_lamina, FORA_LAMINA); }
 
 // A date typed dd/mm (columns 1-2 the day, 3 any separator, 4-5 the month), with a depth in columns
-// 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read is asked again after the
-// prompt, with a line that says why when diz_porque; a depth written with a decimal comma, a month not
-// 1 to 12 and a depth that the file cannot hold are refused with a line that says why and asked again
-// after the prompt. SEP keeps the separator of the last date.
-void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, int32_t& MES_, char& SEP,
-          float* LAM = nullptr) {
+// 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read, a depth written with a
+// decimal comma, a month not 1 to 12, a day that the month has in no year and a depth that the file cannot
+// hold are refused with a line that says why and asked again after the prompt. SEP keeps the separator of
+// the last date.
+void data(const std::function<void()>& mostra, int32_t& DIA, int32_t& MES_, char& SEP, float* LAM = nullptr) {
   mostra();
   for (;;) {
     int32_t d = 0, m = 0;
@@ -95,10 +93,13 @@ void data(const std::function<void()>& mostra, bool diz_porque, int32_t& DIA, in
     });
     std::string porque;
     if (r == Leitura::ILEGIVEL) {
-      if (diz_porque) porque = DATA_ILEGIVEL;
+      porque = DATA_ILEGIVEL;
     } else if (r == Leitura::LIDA) {
       if (!mes_valido(m)) {
         porque = FORA_MES;
+      } else if (d < 1 || d > ULTIMO_DIA(m)) {
+        porque = brancos(3) + "Essa data não existe: os dias do mês "_w + std::to_string(m) + " vão de 1 a "_w +
+                 std::to_string(ULTIMO_DIA(m)) + ".";
       } else if (LAM && !cabe_lamina(l)) {
         porque = FORA_LAMINA;
       } else {
@@ -168,7 +169,7 @@ void fases(DadosCultura& D) {
           qw::escreve("");
           mostra();
         };
-      data(mostra, false, D.DDFASE(i), D.MMFASE(i), D.SEP);
+      data(mostra, D.DDFASE(i), D.MMFASE(i), D.SEP);
     }
   } while (!corretos());
 }
@@ -205,7 +206,7 @@ void referencias(DadosCultura& D, const std::string& CODIGO) {
                        brancos(5));
     for (int i = 2; i <= 6; ++i) {
       std::string texto = i < 6 ? std::to_string(i) + "ª data       "_w : "Fim da rega   ";
-      data(prompt(brancos(20) + texto), false, D.DDF(i), D.MMF(i), D.SEP, &D.LAMF(i));
+      data(prompt(brancos(20) + texto), D.DDF(i), D.MMF(i), D.SEP, &D.LAMF(i));
     }
   } while (!corretos());
 }
@@ -233,8 +234,7 @@ void drenagens(DadosCultura& D) {
       for (int k = 1; k <= D.NDREN; ++k) {
         qw::escreve("");
         qw::escreve(brancos(8) + std::to_string(k) + "ª drenagem"_w);
-        data(prompt(brancos(1) + " data?                                  "), true, D.DDREN(k), D.MDREN(k),
-             D.SEP);
+        data(prompt(brancos(1) + " data?                                  "), D.DDREN(k), D.MDREN(k), D.SEP);
         D.LAMDREN(k) = lamina(brancos(1) + " altura de lâmina pretendida?           "_w);
         D.DIASDREN(k) = livre1(brancos(1) + " duração desta altura de lâmina? (dias) "_w, &Livre::inteiro,
                                cabe_duracao, FORA_DURACAO);

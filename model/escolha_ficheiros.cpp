@@ -22,15 +22,15 @@ void SEM_FICHEIROS() {
 
 enum class Escolha { FICHEIRO, VOLTA, SEM_FICHEIROS };
 
-// One chooser of type EXT, shown again until its code names a file. With the title (the precipitation
-// chooser) the screen is titled before each chooser and cleared after it.
+// One chooser of type EXT, shown again, with the reason, until its code names a file. With the title (the
+// precipitation chooser) the screen is titled before each chooser and cleared after it.
 Escolha ESCOLHE(std::string& CODIGO, const std::string& EXT, bool titulo) {
-  for (;;) {
+  for (std::string AVISO;;) {
     SALTA();
     if (titulo) qw::escreve(BRANCOS_8 + "IDENTIFICAÇÃO DOS FICHEIROS DE DADOS"_w);
     CODIGO = "?";
     int ISEM = 0;
-    MOSTRA_FIC(CODIGO, EXT, ISEM);
+    MOSTRA_FIC(CODIGO, EXT, ISEM, AVISO);
     if (ISEM == 1) {
       SEM_FICHEIROS();
       return Escolha::SEM_FICHEIROS;
@@ -39,15 +39,16 @@ Escolha ESCOLHE(std::string& CODIGO, const std::string& EXT, bool titulo) {
     // "0" leaves from the first chooser; from the others, only when no file of that code exists.
     bool ZERO = apara(CODIGO) == "0";
     if (ZERO && titulo) return Escolha::VOLTA;
-    bool EXISTS = false;
     try {
-      EXISTS = EXISTE_DADOS(CODIGO, EXT);
+      AVISO = FALTA_DADOS(CODIGO, EXT);
     } catch (const NomeAmbiguo& e) {
-      // Said before the chooser comes again: two files answer to the name chosen.
+      // Two files answer to the name chosen: said whole, naming them, before the chooser comes again.
       mensagem(e.aviso);
       CARREGUE();
+      AVISO.clear();
       continue;
     }
+    bool EXISTS = AVISO.empty();
     if (EXISTS) return Escolha::FICHEIRO;
     if (ZERO) return Escolha::VOLTA;
   }
@@ -61,17 +62,22 @@ void RESUMO(const std::string& rotulo, const std::string& CODIGO) {
 
 }  // namespace
 
-void MOSTRA_FIC(std::string& INPUT_NOME, const std::string& EXT, int& IERR) {
+void MOSTRA_FIC(std::string& INPUT_NOME, const std::string& EXT, int& IERR, const std::string& AVISO) {
   IERR = 0;
   if (apara(INPUT_NOME) != "?") return;
   PERGUNTA = fixo("Nome do ficheiro ==> ", 23);
   NOMEXP = fixo(padrao_dados(EXT), 8);
-  FILATES(NOMEXP, NOMFILE, PERGUNTA, 1, IERR);
+  FILATES(NOMEXP, NOMFILE, PERGUNTA, 1, IERR, AVISO);
   INPUT_NOME = NOMFILE.empty() ? "" : fixo(apara(NOMFILE), 98);
 }
 
-bool EXISTE_DADOS(const std::string& CODIGO, const std::string& tipo) {
-  return !CODIGO.empty() && CODIGO.find('/') == std::string::npos && existe(nome_dados(CODIGO, tipo));
+std::string FALTA_DADOS(const std::string& CODIGO, const std::string& tipo) {
+  if (CODIGO.empty()) return "Clique primeiro no código de um ficheiro da lista."_w;
+  if (!RECUSA_BARRA(CODIGO).empty()) return RECUSA_BARRA(CODIGO);
+  const std::string nome = nome_dados(CODIGO, tipo);
+  if (existe(nome)) return "";
+  const std::string texto = "Não existe nenhum ficheiro "_w;
+  return texto + VISIVEL(nome, 1, static_cast<int>(texto.size()) + 2, 1) + ".";
 }
 
 bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR) {

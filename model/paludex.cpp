@@ -35,6 +35,8 @@ void OPCAO(int IOP, int& IERR, const std::string& DIRET) {
 
 void PALUDEX() {
   std::string DIRET(TAM_DIRET, ' '), DIRET0(TAM_DIRET, ' ');
+  // IERR is the flag that options 1 to 3 set to 1 when left with "0": the menu comes again either way, so
+  // nothing reads it.
   int IDEF = 0, IOP = 0, IERR = 0;
   JANELA_BRANCA();
   DIRETORIA_CORRENTE(DIRET0);

@@ -1,6 +1,5 @@
 #include "relatorios.h"
 
-#include "consola.h"
 #include "finito.h"
 #include "meses.h"
 #include "texto.h"
@@ -36,16 +35,67 @@ TabelaMeses decada(const TabelaDecadas& T, int D) {
   return V;
 }
 
+// The monthly row: each month's sum of the three decades.
+std::string linha_mensal(const TabelaDecadas& T, int32_t MESI, int32_t MESF) {
+  TabelaMeses MENSAL;
+  for (int m = 1; m <= 12; ++m) MENSAL(m) = mensal(T, m);
+  return linha(" Mensal ", MENSAL, MESI, MESF);
+}
+
 // The three decade rows and the monthly row.
 void tabela_balanco(FicheiroEscrita& BAL, const std::string& titulo, const TabelaDecadas& T, int32_t MESI,
                     int32_t MESF) {
-  TabelaMeses MENSAL;
-  for (int m = 1; m <= 12; ++m) MENSAL(m) = mensal(T, m);
   BAL.registo("");
   BAL.registo(std::string(20, ' ') + titulo);
   BAL.registo(cabecalho(MESI, MESF));
   for (int d = 1; d <= 3; ++d) BAL.registo(linha(rotulo_decada(d), decada(T, d), MESI, MESF));
-  BAL.registo(linha(" Mensal ", MENSAL, MESI, MESF));
+  BAL.registo(linha_mensal(T, MESI, MESF));
+}
+
+// The tables of the water-balance report, in its order, under their titles. A table added here is written
+// and checked with the others.
+const struct {
+  const char* titulo;
+  TabelaDecadas BalancoAno::*T;
+} TABELAS_BAL[] = {
+    {"PERCOLACAO VERTICAL", &BalancoAno::PVD},
+    {"ESCOAMENTO SUPERFICIAL", &BalancoAno::ESUPD},
+    {"PRECIPITACAO ", &BalancoAno::PD},
+    // Reference evapotranspiration, without the crop coefficient, under the title the reports have always had.
+    {"EVAPOTRANSPIRACAO CULTURAL", &BalancoAno::ETD},
+};
+
+// The gross requirement: every decade divided once by 1 - EA/100.
+void BRUTAS(TabelaDecadas& NDEC, float EA) {
+  for (int d = 1; d <= 3; ++d)
+    for (int m = 1; m <= 12; ++m) NDEC(d, m) = NDEC(d, m) / (1 - EA / 100);
+}
+
+// Every value of a table and its monthly sums, as the files will hold them.
+void FINITOS(const TabelaDecadas& T, int32_t ANO) {
+  for (int m = 1; m <= 12; ++m) {
+    for (int d = 1; d <= 3; ++d) FINITO(T(d, m), ANO);
+    FINITO(mensal(T, m), ANO);
+  }
+}
+
+// The year's block of the water-balance report.
+void BLOCO_BAL(FicheiroEscrita& BAL, const BalancoAno& B, int32_t ANO) {
+  BAL.registo("");
+  BAL.registo("");
+  BAL.registo(linha_ano(ANO));
+  for (const auto& t : TABELAS_BAL) tabela_balanco(BAL, t.titulo, B.*t.T, B.MESI, B.MESF);
+}
+
+// The year's block of the requirement report, and in a run of kind 2 the frequency file's decade rows.
+void BLOCO_NRG(FicheiroEscrita& NRG, const BalancoAno& B, FicheiroEscrita* FRQ, TabelaAnos& RMATR, int32_t IIA) {
+  NRG.registo("");
+  for (int d = 1; d <= 3; ++d) {
+    if (d == 1) NRG.registo(cabecalho(B.MESI, B.MESF));
+    NRG.registo(linha(rotulo_decada(d), decada(B.NDEC, d), B.MESI, B.MESF));
+    if (FRQ) DECADA_FRQ(*FRQ, d, B.NDEC, B.MESI, B.MESF, RMATR, IIA);
+  }
+  NRG.registo(linha_mensal(B.NDEC, B.MESI, B.MESF));  // SOM, the month's gross requirement
 }
 
 }  // namespace
@@ -68,35 +118,13 @@ void ANO_NRG(FicheiroEscrita& NRG, int32_t ANO) {
 
 void FIM_ANO(FicheiroEscrita& NRG, FicheiroEscrita& BAL, BalancoAno& B, float EA, int32_t ANO, FicheiroEscrita* FRQ,
              TabelaAnos& RMATR, int32_t IIA) {
-  const int32_t MESI = B.MESI, MESF = B.MESF;
-  for (int d = 1; d <= 3; ++d)
-    for (int m = 1; m <= 12; ++m) B.NDEC(d, m) = B.NDEC(d, m) / (1 - EA / 100);
+  BRUTAS(B.NDEC, EA);
   // The year's values are complete: none may reach the files as inf or nan.
-  for (const TabelaDecadas* T : {&B.NDEC, &B.PVD, &B.ESUPD, &B.PD, &B.ETD})
-    for (int m = 1; m <= 12; ++m) {
-      for (int d = 1; d <= 3; ++d) FINITO((*T)(d, m), ANO);
-      FINITO(mensal(*T, m), ANO);
-    }
-  if (FRQ) ANO_FRQ(*FRQ, IIA, ANO, MESI, MESF);
-  BAL.registo("");
-  BAL.registo("");
-  BAL.registo(linha_ano(ANO));
-  tabela_balanco(BAL, "PERCOLACAO VERTICAL", B.PVD, MESI, MESF);
-  tabela_balanco(BAL, "ESCOAMENTO SUPERFICIAL", B.ESUPD, MESI, MESF);
-  tabela_balanco(BAL, "PRECIPITACAO ", B.PD, MESI, MESF);
-  // Reference evapotranspiration, without the crop coefficient, under the title the reports have always had.
-  tabela_balanco(BAL, "EVAPOTRANSPIRACAO CULTURAL", B.ETD, MESI, MESF);
-
-  NRG.registo("");
-  for (int d = 1; d <= 3; ++d) {
-    if (d == 1) NRG.registo(cabecalho(MESI, MESF));
-    NRG.registo(linha(rotulo_decada(d), decada(B.NDEC, d), MESI, MESF));
-    if (FRQ) DECADA_FRQ(*FRQ, d, B.NDEC, MESI, MESF, RMATR, IIA);
-  }
-  TabelaMeses SOM;
-  for (int m = 1; m <= 12; ++m) SOM(m) = mensal(B.NDEC, m);
-  qw::escreve("");
-  NRG.registo(linha(" Mensal ", SOM, MESI, MESF));
+  FINITOS(B.NDEC, ANO);
+  for (const auto& t : TABELAS_BAL) FINITOS(B.*t.T, ANO);
+  if (FRQ) ANO_FRQ(*FRQ, IIA, ANO, B.MESI, B.MESF);
+  BLOCO_BAL(BAL, B, ANO);
+  BLOCO_NRG(NRG, B, FRQ, RMATR, IIA);
 }
 
 void FECHA_RELATORIOS(FicheiroEscrita& NRG, FicheiroEscrita& BAL) {

@@ -22,8 +22,8 @@ void ANO_NRG(FicheiroEscrita& NRG, int32_t ANO);
 // Year end, after the daily balance B of year ANO: NDEC made gross (divided by 1 - EA/100), the
 // water-balance report's block and the requirement report's block. FRQ is the frequency file in a run
 // of kind 2 (nullptr otherwise): it receives the year's header and rows, and RMATR(IIA) the gross values.
-// One empty line goes to the screen. Throws ErroFicheiro naming the year, before writing anything, when a
-// value of the blocks or a monthly sum is not finite.
+// Throws ErroFicheiro naming the year, before writing anything, when a value of the blocks or a monthly
+// sum is not finite.
 void FIM_ANO(FicheiroEscrita& NRG, FicheiroEscrita& BAL, BalancoAno& B, float EA, int32_t ANO, FicheiroEscrita* FRQ,
              TabelaAnos& RMATR, int32_t IIA);
 

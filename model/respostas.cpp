@@ -27,20 +27,20 @@ namespace {
 
 // One free-form read of one value from the typed lines; false when it is not taken.
 template <class T>
-bool teclado_livre(T (Livre::*le)(), T& valor, bool diz_ilegivel) {
+bool teclado_livre(T (Livre::*le)(), T& valor) {
   Teclado t;
   Livre leitura(t);
-  return RESPOSTA_LIVRE([&] { valor = (leitura.*le)(); }, diz_ilegivel) == Leitura::LIDA;
+  return RESPOSTA_LIVRE([&] { valor = (leitura.*le)(); }, true) == Leitura::LIDA;
 }
 
 template <class T>
-T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& prompt, bool (*le)(T&, bool),
-                 const Aceita<T>& aceita, bool diz_ilegivel) {
+T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& prompt, bool (*le)(T&),
+                 const Aceita<T>& aceita) {
   for (;;) {
     for (const std::string& l : linhas) qw::escreve(l);
     qw::pergunta(prompt);
     T valor{};
-    if (!le(valor, diz_ilegivel)) continue;
+    if (!le(valor)) continue;
     std::string recusa;
     if (aceita(valor, recusa)) return valor;
     if (!recusa.empty()) mensagem(recusa);
@@ -49,18 +49,17 @@ T pergunta_livre(std::initializer_list<std::string> linhas, const std::string& p
 
 }  // namespace
 
-bool NUMERO(float& valor, bool diz_ilegivel) { return teclado_livre(&Livre::real, valor, diz_ilegivel); }
+bool NUMERO(float& valor) { return teclado_livre(&Livre::real, valor); }
 
-bool INTEIRO(int32_t& valor, bool diz_ilegivel) { return teclado_livre(&Livre::inteiro, valor, diz_ilegivel); }
+bool INTEIRO(int32_t& valor) { return teclado_livre(&Livre::inteiro, valor); }
 
-float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita,
-                    bool diz_ilegivel) {
-  return pergunta_livre(linhas, prompt, NUMERO, aceita, diz_ilegivel);
+float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita) {
+  return pergunta_livre(linhas, prompt, NUMERO, aceita);
 }
 
 int32_t PERGUNTA_INTEIRO(std::initializer_list<std::string> linhas, const std::string& prompt,
-                         const Aceita<int32_t>& aceita, bool diz_ilegivel) {
-  return pergunta_livre(linhas, prompt, INTEIRO, aceita, diz_ilegivel);
+                         const Aceita<int32_t>& aceita) {
+  return pergunta_livre(linhas, prompt, INTEIRO, aceita);
 }
 
 bool CORRETOS() {

@@ -17,22 +17,21 @@ enum class Leitura { LIDA, ILEGIVEL, VIRGULAS };
 // without a word.
 Leitura RESPOSTA_LIVRE(const std::function<void()>& ler, bool diz_ilegivel = false);
 
-// A free-form number from the typed lines (an empty line gives none, the next line is read); false
-// when the answer cannot be read (after a line that says so when diz_ilegivel) or holds decimal commas,
-// so that the dialogue asks it again.
-bool NUMERO(float& valor, bool diz_ilegivel = false);
-bool INTEIRO(int32_t& valor, bool diz_ilegivel = false);
+// A free-form number from the typed lines (an empty line gives none, the next line is read); false,
+// after a line that says why, when the answer cannot be read or holds decimal commas, so that the
+// dialogue asks it again.
+bool NUMERO(float& valor);
+bool INTEIRO(int32_t& valor);
 
 // What a question makes of the number typed: true to take it; false to ask again, after the line
 // recusa when it is set.
 template <class T>
 using Aceita = std::function<bool(T valor, std::string& recusa)>;
 // A question answered by one free-form number: its lines and its prompt are written again while the answer cannot be
-// read (after a line that says so when diz_ilegivel) or is not taken.
-float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita,
-                    bool diz_ilegivel = false);
+// read (after a line that says why) or is not taken.
+float PERGUNTA_REAL(std::initializer_list<std::string> linhas, const std::string& prompt, const Aceita<float>& aceita);
 int32_t PERGUNTA_INTEIRO(std::initializer_list<std::string> linhas, const std::string& prompt,
-                         const Aceita<int32_t>& aceita, bool diz_ilegivel = false);
+                         const Aceita<int32_t>& aceita);
 
 // "Os dados estão corretos (S/N) ", 10 blanks in; false when answered "N" or "n".
 bool CORRETOS();

@@ -1,5 +1,6 @@
 #include "resultados_ano.h"
 
+#include "consola.h"
 #include "nomes_dados.h"
 #include "nomes_disco.h"
 #include "relatorios.h"
@@ -10,6 +11,7 @@ void BALANCO_ANO(Calculo& C) {
   BALANCO(no_programa(nome_dados(C.COD.CULTURA, TIPO_CUL)), C.ANO, C.CAL, C.ALAG, C.LAMP, C.ETP, C.PRE, C.SOLO, C.RU0,
           C.AREA, C.KCD, C.B);
   FIM_ANO(*C.RES.NRG, *C.RES.BAL, C.B, C.EA, C.ANO, C.RES.FRQ ? &*C.RES.FRQ : nullptr, C.RMATR, C.IIA);
+  qw::escreve("");  // the year's end on the screen
 }
 
 void FECHO_RELATORIOS(Calculo& C) { FECHA_RELATORIOS(*C.RES.NRG, *C.RES.BAL); }

@@ -5,7 +5,7 @@
 
 // Every year, after its inputs (ENTRADAS_ANO) and, in the first year of a run of kind 2, the creation of
 // the frequency file: the year start (the year line of the requirement report), the daily balance and
-// the year end (the year's blocks of the result files).
+// the year end (the year's blocks of the result files, and an empty line on the screen).
 void BALANCO_ANO(Calculo& C);
 
 // After the last year, before the closing screen: the closing lines of the two reports.

@@ -11,7 +11,6 @@
 
 namespace {
 
-std::string brancos(int n) { return std::string(n, ' '); }
 
 // Step 1: what the file holds.
 void DESCRICAO() {
@@ -76,16 +75,15 @@ std::string RECUSA(int I, float valor, const DadosSolo& S) {
   return "";
 }
 
-// One question: its lines and its prompt, then value I read into S. A depth of the compacted zone that
-// cannot be read is refused with the reason; the other values are asked again without a word.
+// One question: its lines and its prompt, then value I read into S. A value that cannot be read or that
+// the file cannot take is refused with the reason, and the question comes again.
 void PEDE(std::initializer_list<std::string> linhas, const std::string& prompt, int I, DadosSolo& S) {
   S.*CAMPOS_SOLO(I).valor = PERGUNTA_REAL(
       linhas, prompt,
       [&](float valor, std::string& recusa) {
         recusa = RECUSA(I, valor, S);
         return recusa.empty();
-      },
-      I == I_LZC);
+      });
 }
 
 // Step 3: the soil characteristics; answers in column 43.

@@ -34,4 +34,9 @@ int botao(int l, int c) {
   return 0;
 }
 
+int tecla(char c) {
+  if (c == 'y' || c == 'Y' || c == 's' || c == 'S') return 1;
+  return c == 'n' || c == 'N' ? 2 : 0;
+}
+
 }  // namespace caixa_fim

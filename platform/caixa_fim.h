@@ -12,4 +12,6 @@ constexpr int NAO1 = 54, NAO2 = 59;  // "[ No ]"
 std::string linha(int l, const std::string& texto);
 // 1 for a press on Yes, 2 on No, 0 elsewhere.
 int botao(int linha, int coluna);
+// The button a key answers: 1 Yes (y or, in Portuguese, s, either case), 2 No (n or N), 0 none.
+int tecla(char c);
 }  // namespace caixa_fim

@@ -30,6 +30,10 @@ bool na_grelha(const Clique& c) {
          c.y < Grelha::LINHAS * Grelha::ALTURA_CEL;
 }
 
+bool na_grelha(int linha, int coluna) {
+  return linha >= 1 && linha <= Grelha::LINHAS && coluna >= 1 && coluna <= Grelha::COLUNAS;
+}
+
 std::string linha_script(int n) { return "linha " + std::to_string(n) + " do script"; }
 
 }  // namespace
@@ -41,25 +45,38 @@ int32_t cor_hex(const std::string& hex) {
   return r + 256 * g + 65536 * b;
 }
 
-ConsolaScript::ConsolaScript(const std::vector<std::string>& linhas, std::ostream& saida)
-    : linhas_(linhas), saida_(saida) {
-  for (size_t i = 0; i < linhas_.size(); ++i) {
-    std::string& s = linhas_[i];
+ConsolaScript::ConsolaScript(const std::vector<std::string>& linhas, std::ostream& saida) : saida_(saida) {
+  for (size_t i = 0; i < linhas.size(); ++i) {
+    std::string s = linhas[i];
     if (!s.empty() && s.back() == '\r') s.pop_back();
-    int a, b;
-    std::string resto;
-    bool bom = s.empty() || s[0] == '#' || s == "show" || s == "type" || comeca(s, "type ") ||
-               (comeca(s, "click ") && dois_inteiros(s.substr(6), a, b, nullptr)) ||
-               (comeca(s, "pixel ") && dois_inteiros(s.substr(6), a, b, nullptr)) ||
-               (comeca(s, "expect ") && dois_inteiros(s.substr(7), a, b, &resto) && a >= 1 &&
-                a <= Grelha::LINHAS && b >= 1 && b <= Grelha::COLUNAS);
-    if (comeca(s, "expect-colour ")) {
-      std::istringstream in(s.substr(14));
-      std::string t, f, lixo;
-      bom = (in >> a >> b >> t >> f) && !(in >> lixo) && a >= 1 && a <= Grelha::LINHAS && b >= 1 &&
-            b <= Grelha::COLUNAS && cor_hex(t) >= 0 && cor_hex(f) >= 0;
+    Linha l;
+    bool bom = true;
+    std::istringstream in;
+    std::string lixo;
+    if (s.empty() || s[0] == '#') {
+      l.tipo = Linha::NADA;
+    } else if (s == "show") {
+      l.tipo = Linha::SHOW;
+    } else if (s == "type" || comeca(s, "type ")) {
+      l.tipo = Linha::ESCRITA;
+      l.texto = s.size() > 5 ? de_utf8(s.substr(5)) : "";
+    } else if (comeca(s, "click ") || comeca(s, "pixel ")) {
+      l.tipo = Linha::CLIQUE;
+      bom = dois_inteiros(s.substr(6), l.a, l.b, nullptr);
+      l.clique = s[0] == 'p' ? Clique{l.a, l.b} : na_grelha(l.a, l.b) ? centro_da_celula(l.a, l.b) : Clique{-1, -1};
+    } else if (comeca(s, "expect-colour ")) {
+      l.tipo = Linha::EXPECT_COR;
+      in.str(s.substr(14));
+      bom = (in >> l.a >> l.b >> l.cor_texto >> l.cor_fundo) && !(in >> lixo) && na_grelha(l.a, l.b) &&
+            cor_hex(l.cor_texto) >= 0 && cor_hex(l.cor_fundo) >= 0;
+    } else if (comeca(s, "expect ")) {
+      l.tipo = Linha::EXPECT;
+      bom = dois_inteiros(s.substr(7), l.a, l.b, &l.texto) && na_grelha(l.a, l.b);
+    } else {
+      bom = false;
     }
     if (!bom) throw FimForcado{2, linha_script(i + 1) + ": não se percebe \"" + s + "\""};
+    linhas_.push_back(l);
   }
 }
 
@@ -73,53 +90,47 @@ void ConsolaScript::para(int estado, const std::string& mensagem) const {
   throw FimForcado{estado, mensagem + "\n" + ecra()};
 }
 
+void ConsolaScript::confere(const Linha& l, int n) const {
+  if (l.tipo == Linha::EXPECT_COR) {
+    const Celula& c = grelha_.cel(l.a, l.b);
+    if (c.texto == cor_hex(l.cor_texto) && c.fundo == cor_hex(l.cor_fundo)) return;
+    char visto[40];
+    snprintf(visto, sizeof visto, "%02X%02X%02X %02X%02X%02X", c.texto & 0xFF, (c.texto >> 8) & 0xFF,
+             (c.texto >> 16) & 0xFF, c.fundo & 0xFF, (c.fundo >> 8) & 0xFF, (c.fundo >> 16) & 0xFF);
+    para(4, linha_script(n) + ": esperava as cores " + l.cor_texto + " " + l.cor_fundo + " na linha " +
+                std::to_string(l.a) + ", coluna " + std::to_string(l.b) + ", e estão " + visto);
+  }
+  // The text from that cell on, going on to the next rows.
+  const std::string esperado = de_utf8(l.texto);
+  std::string visto;
+  for (int r = l.a, c = l.b; visto.size() < esperado.size() && r <= Grelha::LINHAS; ++c) {
+    if (c > Grelha::COLUNAS) c = 1, ++r;
+    if (r <= Grelha::LINHAS) visto += static_cast<char>(grelha_.cel(r, c).ch);
+  }
+  if (visto != esperado)
+    para(4, linha_script(n) + ": esperava \"" + l.texto + "\" na linha " + std::to_string(l.a) + ", coluna " +
+                std::to_string(l.b) + "; a linha tem:\n" + para_utf8(apara(grelha_.texto_linha(l.a))));
+}
+
 ConsolaScript::Evento ConsolaScript::proximo() {
   while (atual_ < linhas_.size()) {
-    const std::string& s = linhas_[atual_];
-    int n = static_cast<int>(++atual_);
-    int a = 0, b = 0;
-    std::string resto;
-    if (s.empty() || s[0] == '#') continue;
-    if (s == "show") {
-      saida_ << ecra();
-      saida_.flush();
-    } else if (comeca(s, "expect-colour ")) {
-      std::istringstream in(s.substr(14));
-      std::string t, f;
-      in >> a >> b >> t >> f;
-      const Celula& c = grelha_.cel(a, b);
-      if (c.texto != cor_hex(t) || c.fundo != cor_hex(f)) {
-        char visto[40];
-        snprintf(visto, sizeof visto, "%02X%02X%02X %02X%02X%02X", c.texto & 0xFF, (c.texto >> 8) & 0xFF,
-                 (c.texto >> 16) & 0xFF, c.fundo & 0xFF, (c.fundo >> 8) & 0xFF, (c.fundo >> 16) & 0xFF);
-        para(4, linha_script(n) + ": esperava as cores " + t + " " + f + " na linha " + std::to_string(a) +
-                    ", coluna " + std::to_string(b) + ", e estão " + visto);
-      }
-    } else if (comeca(s, "expect ")) {
-      dois_inteiros(s.substr(7), a, b, &resto);
-      std::string esperado = de_utf8(resto);
-      std::string visto;
-      for (int l = a, c = b; visto.size() < esperado.size() && l <= Grelha::LINHAS; ++c) {
-        if (c > Grelha::COLUNAS) c = 1, ++l;
-        if (l <= Grelha::LINHAS) visto += static_cast<char>(grelha_.cel(l, c).ch);
-      }
-      if (visto != esperado)
-        para(4, linha_script(n) + ": esperava \"" + resto + "\" na linha " + std::to_string(a) + ", coluna " +
-                    std::to_string(b) + "; a linha tem:\n" + para_utf8(apara(grelha_.texto_linha(a))));
-    } else if (comeca(s, "click ") || comeca(s, "pixel ")) {
-      dois_inteiros(s.substr(6), a, b, nullptr);
-      Evento e;
-      e.tipo = Evento::CLIQUE;
-      e.clique = s[0] == 'c' ? centro_da_celula(a, b) : Clique{a, b};
-      e.linha = n;
-      if (s[0] == 'c' && (a < 1 || a > Grelha::LINHAS || b < 1 || b > Grelha::COLUNAS)) e.clique = Clique{-1, -1};
-      return e;
-    } else {
-      Evento e;
-      e.tipo = Evento::LINHA;
-      e.texto = s.size() > 5 ? de_utf8(s.substr(5)) : "";
-      e.linha = n;
-      return e;
+    const Linha& l = linhas_[atual_];
+    const int n = static_cast<int>(++atual_);
+    switch (l.tipo) {
+      case Linha::NADA:
+        break;
+      case Linha::SHOW:
+        saida_ << ecra();
+        saida_.flush();
+        break;
+      case Linha::EXPECT:
+      case Linha::EXPECT_COR:
+        confere(l, n);
+        break;
+      case Linha::CLIQUE:
+        return Evento{Evento::CLIQUE, l.clique, "", n};
+      case Linha::ESCRITA:
+        return Evento{Evento::LINHA, Clique{}, l.texto, n};
     }
   }
   return Evento{};
@@ -168,7 +179,7 @@ Resposta ConsolaScript::espera_qualquer() {
 
 bool ConsolaScript::caixa_fim(const std::string&) {
   Evento e = proximo();
-  if (e.tipo == Evento::LINHA) return e.texto == "y" || e.texto == "Y" || e.texto == "s" || e.texto == "S";
+  if (e.tipo == Evento::LINHA) return e.texto.size() == 1 && caixa_fim::tecla(e.texto[0]) == 1;
   if (e.tipo == Evento::CLIQUE && e.clique.x >= 0)
     return caixa_fim::botao(e.clique.y / Grelha::ALTURA_CEL + 1, e.clique.x / Grelha::LARGURA_CEL + 1) == 1;
   return false;

@@ -17,14 +17,22 @@ class ConsolaScript : public Consola {
   Resposta espera_qualquer() override;
   bool caixa_fim(const std::string& texto) override;
   void titulo(const std::string& texto) override { titulo_ = texto; }
-  void estado(const std::string& texto) override { estado_ = texto; }
+  // The script's screens have no status line.
+  void estado(const std::string&) override {}
 
   const std::string& titulo_atual() const { return titulo_; }
-  const std::string& estado_atual() const { return estado_; }
   // The screen as the "show" event writes it (UTF-8, trailing blanks dropped, then "----").
   std::string ecra() const;
 
  private:
+  // A line of the script, as the constructor reads it.
+  struct Linha {
+    enum Tipo { NADA, SHOW, EXPECT, EXPECT_COR, CLIQUE, ESCRITA } tipo = NADA;
+    int a = 0, b = 0;   // the row and column of an expect
+    Clique clique;      // of a click or pixel; (-1, -1) for a cell outside the grid
+    std::string texto;  // of an expect (UTF-8, as written) or of a typed line (Windows-1252)
+    std::string cor_texto, cor_fundo;  // of an expect-colour, as written
+  };
   struct Evento {
     enum Tipo { CLIQUE, LINHA, NENHUM } tipo = NENHUM;
     Clique clique;
@@ -33,13 +41,16 @@ class ConsolaScript : public Consola {
   };
   // Runs the checks and shows up to the next input event, which it returns (NENHUM when none is left).
   Evento proximo();
+  // The check of an expect or expect-colour, script line n: stops the program with status 4 when the screen
+  // differs.
+  void confere(const Linha& l, int n) const;
   [[noreturn]] void para(int estado, const std::string& mensagem) const;
   std::string eco(const std::string& texto);
 
-  std::vector<std::string> linhas_;
+  std::vector<Linha> linhas_;
   size_t atual_ = 0;
   std::ostream& saida_;
-  std::string titulo_, estado_;
+  std::string titulo_;
 };
 
 // Parses "RRGGBB" into the RGB value r + 256*g + 65536*b; -1 when it is not six hex digits.

@@ -16,6 +16,7 @@
 #include "caixa_fim.h"
 #include "cores_terminal.h"
 #include "cp1252.h"
+#include "sequencia_escape.h"
 #include "temporarios.h"
 #include "texto.h"
 
@@ -29,10 +30,11 @@ namespace {
 
 const int32_t PRETO = 0, CINZENTO = 0xC0C0C0;  // the end box and the status line
 const mmask_t RATO = BUTTON1_PRESSED;
-// How long the rest of a UTF-8 sequence may take, in milliseconds: a terminal sends a character's bytes together.
-const int ESPERA_UTF8 = 100;
+// How long the rest of a UTF-8 sequence or of an escape sequence may take, in milliseconds: a terminal sends
+// their bytes together.
+const int ESPERA_RESTO = 100;
 
-// SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT and SIGWINCH wait while the program is inside curses, so that no
+// The signals of the end, SIGTSTP, SIGCONT and SIGWINCH wait while the program is inside curses, so that no
 // handler finds curses halfway (the end handler restores the terminal through it); they come in while the
 // program computes, or waits for input (le_codigo).
 class EmCurses {
@@ -41,7 +43,8 @@ class EmCurses {
     if (nivel_++ > 0) return;
     sigset_t s;
     sigemptyset(&s);
-    for (int sinal : {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT, SIGWINCH}) sigaddset(&s, sinal);
+    for (int sinal : SINAIS_DE_FIM) sigaddset(&s, sinal);
+    for (int sinal : {SIGTSTP, SIGCONT, SIGWINCH}) sigaddset(&s, sinal);
     sigprocmask(SIG_BLOCK, &s, &fora_);
   }
   ~EmCurses() {
@@ -114,8 +117,16 @@ bool instala_sinais() {
   return suspende = true;
 }
 
-// Throws FimForcado when the terminal cannot show the screens: terminfo does not know it, or it cannot put
-// the cursor at a place of the screen. Done before curses, which would end the program on an unknown terminal.
+// Whether curses takes mouse reports from the terminal: its description gives the mouse key, or the terminal
+// is an xterm, as curses itself decides.
+bool tem_rato(const char* nome) {
+  const char* kmous = tigetstr("kmous");
+  return (kmous && kmous != reinterpret_cast<char*>(-1) && *kmous) || std::strstr(nome, "xterm");
+}
+
+// Throws FimForcado when the terminal cannot show the screens or take the clicks that choose on them:
+// terminfo does not know it, it cannot put the cursor at a place of the screen, or it has no mouse. Done
+// before curses, which would end the program on an unknown terminal.
 void confere_terminal() {
   const char* SEM_CURSOR = "não posiciona o cursor no ecrã";
   const char* nome = std::getenv("TERM");
@@ -127,7 +138,11 @@ void confere_terminal() {
     porque = erro == 1 ? SEM_CURSOR : erro == 0 ? "a base terminfo não o conhece" : "não se encontrou a base terminfo";
   } else {
     const char* cup = tigetstr("cup");
-    if (!cup || cup == reinterpret_cast<char*>(-1)) porque = SEM_CURSOR;
+    if (!cup || cup == reinterpret_cast<char*>(-1))
+      porque = SEM_CURSOR;
+    else if (!tem_rato(nome))
+      porque = "a sua descrição não tem rato, e o programa precisa de um: use um terminal com rato (por exemplo "
+                "TERM=xterm-256color)";
     del_curterm(cur_term);
   }
   if (porque)
@@ -151,12 +166,17 @@ ConsolaTerminal::ConsolaTerminal() {
   set_escdelay(50);  // Esc closes the window at the end: no need to wait long for a longer sequence
   mousemask(RATO, nullptr);
   mouseinterval(0);
-  // The terminal's suspend key (Ctrl-Z) comes as a key instead of SIGTSTP to the job, so that the terminal is
-  // handed back before a parent (make) stops and its shell takes the terminal.
+  // The terminal's own keys while the program holds it. Flow control is off: Ctrl-S and Ctrl-Q come as keys,
+  // passed over, and never freeze the screen. The suspend key (Ctrl-Z) comes as a key instead of SIGTSTP to
+  // the job, so that the terminal is handed back before a parent (make) stops and its shell takes the
+  // terminal. Ctrl-C and Ctrl-\ stay signals, which end the program (instala_sinais).
   termios t;
-  if (suspende && tcgetattr(STDIN_FILENO, &t) == 0 && t.c_cc[VSUSP] != _POSIX_VDISABLE) {
-    tecla_suspensao_ = t.c_cc[VSUSP];
-    t.c_cc[VSUSP] = _POSIX_VDISABLE;
+  if (tcgetattr(STDIN_FILENO, &t) == 0) {
+    t.c_iflag &= ~IXON;
+    if (suspende && t.c_cc[VSUSP] != _POSIX_VDISABLE) {
+      tecla_suspensao_ = t.c_cc[VSUSP];
+      t.c_cc[VSUSP] = _POSIX_VDISABLE;
+    }
     tcsetattr(STDIN_FILENO, TCSADRAIN, &t);
     def_prog_mode();
   }
@@ -313,34 +333,78 @@ void ConsolaTerminal::repoe() {
 ConsolaTerminal::Evento ConsolaTerminal::proximo() {
   EmCurses guarda;
   for (;;) {
-    if (codigos_.empty()) {
-      int c = le_codigo(bytes_.a_meio() ? ESPERA_UTF8 : -1);
-      bool byte = c >= 0 && c <= 0xFF;
-      for (unsigned char ch : byte ? bytes_.junta(c) : bytes_.corta()) codigos_.push_back(ch);
-      if (c > 0xFF) codigos_.push_back(c);
+    if (eventos_.empty()) {
+      le_entrada();
       continue;
     }
-    int c = codigos_.front();  // a Windows-1252 character, or a curses key code
-    codigos_.pop_front();
-    if (c == KEY_RESIZE) {
+    Evento e = eventos_.front();
+    eventos_.pop_front();
+    if (e.tipo == Evento::REDESENHA)
       mostra();
-      continue;
-    }
-    MEVENT m;
-    bool clique = c == KEY_MOUSE && getmouse(&m) == OK && (m.bstate & RATO);
-    if (pequeno()) continue;
-    if (clique) {
-      if (m.y < Grelha::LINHAS && m.x < Grelha::COLUNAS) return Evento{Evento::CLIQUE, 0, m.y + 1, m.x + 1};
-    } else if (c == KEY_ENTER || c == '\n' || c == '\r') {
-      return Evento{Evento::ENTER};
-    } else if (c == KEY_BACKSPACE || c == 127 || c == '\b') {
-      return Evento{Evento::APAGA};
-    } else if (c == 27) {
-      return Evento{Evento::ESC};
-    } else if (c >= ' ' && c <= 0xFF && unicode(c) != 0) {  // not a control, not a byte Windows-1252 leaves undefined
-      return Evento{Evento::CARACTER, static_cast<char>(c)};
-    }
+    else if (!pequeno())
+      return e;
   }
+}
+
+void ConsolaTerminal::le_entrada() { trata_codigo(le_codigo(bytes_.a_meio() ? ESPERA_RESTO : -1)); }
+
+void ConsolaTerminal::trata_codigo(int c) {
+  const bool byte = c >= 0 && c <= 0xFF;
+  junta_caracteres(byte && c != 0x1B ? bytes_.junta(c) : bytes_.corta());
+  if (c == 0x1B)
+    le_sequencia();
+  else if (c > 0xFF)
+    junta_tecla(c);
+}
+
+void ConsolaTerminal::le_sequencia() {
+  SequenciaEscape s;
+  for (;;) {
+    int c = le_codigo(ESPERA_RESTO);
+    SequenciaEscape::Passo p = c == ERR ? SequenciaEscape::FORA : s.junta(c);
+    if (p == SequenciaEscape::CONTINUA) continue;
+    int linha, coluna;
+    if (p == SequenciaEscape::COMPLETA && s.clique(linha, coluna)) junta_clique(linha, coluna);
+    if (p == SequenciaEscape::FORA && s.vazia()) eventos_.push_back(Evento{Evento::ESC});
+    if (p == SequenciaEscape::FORA && c != ERR) trata_codigo(c);
+    return;
+  }
+}
+
+// What the keys do, one row a key. A printable character is typed; Esc comes alone after its escape
+// sequences (le_sequencia); any other key or control character (Ctrl-S and Ctrl-Q among them: flow control is
+// off) and a byte that Windows-1252 leaves undefined do nothing.
+void ConsolaTerminal::junta_tecla(int codigo) {
+  static const struct {
+    int codigo;
+    Evento::Tipo tipo;
+  } TECLAS[] = {
+      {'\n', Evento::ENTER}, {'\r', Evento::ENTER}, {KEY_ENTER, Evento::ENTER},          // Enter
+      {127, Evento::APAGA},  {'\b', Evento::APAGA}, {KEY_BACKSPACE, Evento::APAGA},      // Backspace
+      {KEY_RESIZE, Evento::REDESENHA},                                                // the terminal resized
+  };
+  if (codigo == KEY_MOUSE) {
+    MEVENT m;
+    if (getmouse(&m) == OK && (m.bstate & RATO)) junta_clique(m.y + 1, m.x + 1);
+    return;
+  }
+  for (const auto& t : TECLAS) {
+    if (t.codigo != codigo) continue;
+    eventos_.push_back(Evento{t.tipo});
+    return;
+  }
+  if (codigo >= ' ' && codigo <= 0xFF && unicode(codigo) != 0)
+    eventos_.push_back(Evento{Evento::CARACTER, static_cast<char>(codigo)});
+}
+
+void ConsolaTerminal::junta_caracteres(const std::string& caracteres) {
+  for (unsigned char ch : caracteres) junta_tecla(ch);
+}
+
+// Presses outside the grid (the status line, a larger terminal) do nothing.
+void ConsolaTerminal::junta_clique(int linha, int coluna) {
+  if (linha <= Grelha::LINHAS && coluna <= Grelha::COLUNAS)
+    eventos_.push_back(Evento{Evento::CLIQUE, 0, linha, coluna});
 }
 
 bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {
@@ -400,7 +464,7 @@ bool ConsolaTerminal::caixa_fim(const std::string& texto) {
     else if (e.tipo == Evento::ENTER)
       botao = 2;
     else if (e.tipo == Evento::CARACTER)
-      botao = std::strchr("yYsS", e.c) ? 1 : std::strchr("nN", e.c) ? 2 : 0;
+      botao = ::caixa_fim::tecla(e.c);
   }
   caixa_ = nullptr;
   mostra();

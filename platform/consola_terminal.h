@@ -15,7 +15,8 @@
 
 class ConsolaTerminal : public Consola {
  public:
-  // Throws FimForcado{1} without touching the terminal when it cannot show the screens (TERM=dumb, unknown).
+  // Throws FimForcado{1} without touching the terminal when it cannot show the screens or take a click
+  // (TERM=dumb, vt100, unknown).
   ConsolaTerminal();
   ~ConsolaTerminal() override;
   ConsolaTerminal(const ConsolaTerminal&) = delete;
@@ -32,13 +33,24 @@ class ConsolaTerminal : public Consola {
 
  private:
   struct Evento {
-    enum Tipo { CARACTER, ENTER, APAGA, ESC, CLIQUE } tipo;
+    enum Tipo { CARACTER, ENTER, APAGA, ESC, CLIQUE, REDESENHA } tipo;
     char c = 0;  // Windows-1252
     int linha = 0, coluna = 0;  // of a press in the grid
   };
   // The next key or left press in the grid, repainting after a resize; nothing else gets through
   // while the terminal is too small.
   Evento proximo();
+  // Reads the next input into eventos_ (nothing, when it is a key that does nothing).
+  void le_entrada();
+  // A byte (Windows-1252 once put together), a curses key code, or ERR when the rest of a UTF-8
+  // sequence did not come in time.
+  void trata_codigo(int c);
+  // After an ESC: the rest of the sequence, taken whole or dropped whole; an ESC that nothing follows in
+  // time is the Esc key.
+  void le_sequencia();
+  void junta_caracteres(const std::string& caracteres);
+  void junta_tecla(int codigo);
+  void junta_clique(int linha, int coluna);
   // The next byte or curses key code, or ERR when espera milliseconds pass without one (espera < 0: no limit).
   // A Ctrl-Z or a SIGCONT that came meanwhile is done first. Throws FimForcado{1} when the input is gone.
   int le_codigo(int espera);
@@ -62,7 +74,7 @@ class ConsolaTerminal : public Consola {
   bool pares_recomecados_ = false;
   int tecla_suspensao_ = -1;  // the terminal's suspend character, read as a key (-1: none; see the constructor)
   BytesTeclado bytes_;
-  std::deque<int> codigos_;  // read but not yet taken: Windows-1252 characters and curses key codes
+  std::deque<Evento> eventos_;  // read but not yet taken
   std::string estado_;
   const std::string* caixa_ = nullptr;  // text of the end box while it is open
 };

@@ -7,7 +7,8 @@
 
 // The process's current directory, whole at any depth; false when it cannot be taken.
 bool diretoria_corrente(std::string& caminho);
-// Makes the path (trailing blanks dropped) the current directory; false, nothing changed, when it cannot.
+// Makes the path (trailing blanks dropped) the current directory; false, nothing changed, when it cannot
+// (errno then says why).
 bool muda_diretoria(const std::string& caminho);
 // Whether a regular file of that name exists.
 bool existe(const std::string& nome);

@@ -28,7 +28,7 @@ Nota notas[NOTAS + 1];
 sigset_t sinais_de_fim() {
   sigset_t s;
   sigemptyset(&s);
-  for (int sinal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&s, sinal);
+  for (int sinal : SINAIS_DE_FIM) sigaddset(&s, sinal);
   return s;
 }
 
@@ -119,7 +119,7 @@ void trata_sinais_de_fim(void (*trata)(int)) {
   struct sigaction sa {};
   sa.sa_handler = trata;
   sa.sa_mask = sinais_de_fim();
-  for (int sinal : {SIGINT, SIGTERM, SIGHUP}) sigaction(sinal, &sa, nullptr);
+  for (int sinal : SINAIS_DE_FIM) sigaction(sinal, &sa, nullptr);
 }
 
 extern "C" void sai_sem_temporarios(int sinal) {

@@ -1,5 +1,5 @@
 // The temporary files being written: their names, which bear the program's mark, and a note of them in fixed
-// storage where a signal handler can remove them: a program ended by SIGINT, SIGTERM or SIGHUP leaves none.
+// storage where a signal handler can remove them: a program ended by a signal of SINAIS_DE_FIM leaves none.
 #pragma once
 #include <signal.h>
 
@@ -20,12 +20,14 @@ void esquece_temporario(int nota);
 // Removes every noted file; async-signal-safe.
 void apaga_temporarios();
 
-// SIGINT, SIGTERM and SIGHUP go to trata, which must call apaga_temporarios.
+// The signals that end the program: Ctrl-C, Ctrl-\, kill and the terminal closed.
+inline constexpr int SINAIS_DE_FIM[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
+// The signals of SINAIS_DE_FIM go to trata, which must call apaga_temporarios.
 void trata_sinais_de_fim(void (*trata)(int));
 // The handler where nothing else needs restoring: the temporary files removed, exit status 128 + sinal.
 extern "C" void sai_sem_temporarios(int sinal);
 
-// While it lives, SIGINT, SIGTERM and SIGHUP wait: what it guards is done whole or not begun.
+// While it lives, the signals of SINAIS_DE_FIM wait: what it guards is done whole or not begun.
 class SinaisRetidos {
  public:
   SinaisRetidos();

@@ -15,4 +15,6 @@ int ultimo(const std::string& texto) {
 
 std::string apara(const std::string& texto) { return texto.substr(0, ultimo(texto)); }
 
+std::string brancos(int n) { return std::string(n, ' '); }
+
 std::string operator""_w(const char* utf8, size_t n) { return de_utf8(std::string(utf8, n)); }

@@ -11,5 +11,8 @@ int ultimo(const std::string& texto);
 // The text without its trailing blanks.
 std::string apara(const std::string& texto);
 
+// n blanks: a text written n columns in.
+std::string brancos(int n);
+
 // A UTF-8 literal of the source turned into the program's own Windows-1252 text: "Opção"_w.
 std::string operator""_w(const char* utf8, size_t n);

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 #include "diretorias.h"
 #include "mensagem.h"
@@ -97,7 +98,7 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
   qw::fq_settextposition(8, 25);
   qw::fq_outtext(unidade.empty() ? "" : unidade.substr(0, 1) + " ");
   qw::fq_settextposition(10, 25);
-  qw::fq_outtext(VISIVEL(PASTA_FIXA(DIRET).substr(unidade.size()), 10, 25, 14));
+  qw::fq_outtext(VISIVEL(PASTA(DIRET), 10, 25, 10));
   qw::settextcolorrgb(antes);
   std::string aviso;
   for (;;) {
@@ -112,10 +113,16 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
       DIRET = PASTA_FIXA(resposta);
       break;
     }
-    // The refused answer is wiped before the prompt is written again (to the end of the screen at most).
+    // Why, while errno still says it.
+    const std::string porque =
+        errno == EACCES ? "Não tem permissão para entrar na pasta "_w : "Não existe a pasta "_w;
+    // The refused answer is wiped before the prompt is written again (to the end of the screen at most), and
+    // the reason stays above the prompt, on a row of its own.
     const size_t RESTO = (Grelha::LINHAS - 16) * Grelha::COLUNAS + (Grelha::COLUNAS - 32 + 1);
     qw::fq_settextposition(16, 32);
     qw::fq_outtext(std::string(std::min(resposta.size(), RESTO), ' '));
+    qw::fq_settextposition(13, 4);
+    mensagem(porque + VISIVEL(apara(resposta), 13, 4 + static_cast<int>(porque.size()), 13));
   }
   const bool guardada = ALTERA_DIR(DIRET, DIRET0);
   if (guardada && aviso.empty()) return;

@@ -1,6 +1,7 @@
 #include "filates.h"
 
 #include "diretorias.h"
+#include "mensagem.h"
 #include "nomes_dados.h"
 #include "rotinas_minhas.h"
 
@@ -22,9 +23,10 @@ int colunas(int MAXSTRING) {
   return NUMCOL < 1 ? 1 : NUMCOL > 7 ? 7 : NUMCOL;
 }
 
-// The grid rows of page IPAG, the separator under them and the prompt; IPOSY is the row of the last one.
+// The grid rows of page IPAG, the separator under them, the caller's notice and the prompt; IPOSY is the
+// row of the last grid row.
 void pagina(int IPAG, int N, int NUMCOL, int NPAG, int MAXSTRING, const LISTA_FICHEIROS& FILS,
-            const std::string& PERGUNTA, int32_t cor_chamador, int& IPOSY) {
+            const std::string& PERGUNTA, const std::string& AVISO, int32_t cor_chamador, int& IPOSY) {
   qw::settextcolorrgb(COR(4));
   int K = 20 * IPAG - 19, I = 0;
   for (;; ++K) {
@@ -33,6 +35,11 @@ void pagina(int IPAG, int N, int NUMCOL, int NPAG, int MAXSTRING, const LISTA_FI
   }
   IPOSY = NPAG > 1 ? 23 : 3 + K;
   escreve_em(IPOSY + 1, 1, COR(5), SEPARADOR);
+  if (!AVISO.empty()) {
+    qw::settextcolorrgb(cor_chamador);
+    qw::fq_settextposition(IPOSY + 2, 1);
+    mensagem(AVISO);
+  }
   escreve_em(IPOSY + 3, 1, cor_chamador, PERGUNTA);
 }
 
@@ -65,7 +72,8 @@ void WRFILS(int K, int NUMCOL, int STRIDE, const LISTA_FICHEIROS& FILS, int& I) 
   }
 }
 
-void FILATES(const std::string& NOMEXP, std::string& NOMFILE, const std::string& PERGUNTA, int, int& IERR) {
+void FILATES(const std::string& NOMEXP, std::string& NOMFILE, const std::string& PERGUNTA, int, int& IERR,
+             const std::string& AVISO) {
   LISTA_FICHEIROS FILS;
   FILS.preenche(std::string(TAM_FILS, ' '));
   int N = 0, MAXSTRING = 0, IPOSY = 0;
@@ -93,7 +101,7 @@ void FILATES(const std::string& NOMEXP, std::string& NOMFILE, const std::string&
   int NPAG = (N + 20 * NUMCOL - 1) / (20 * NUMCOL);
   if (NPAG > 1) escreve_em(1, 1, COR(5), "<pag anterior>    <pag seguinte>");
   int IPAG = 1;
-  pagina(IPAG, N, NUMCOL, NPAG, MAXSTRING, FILS, PERGUNTA, cor_chamador, IPOSY);
+  pagina(IPAG, N, NUMCOL, NPAG, MAXSTRING, FILS, PERGUNTA, AVISO, cor_chamador, IPOSY);
   for (;;) {
     int KEYSTATE, MOUSEXPOS, MOUSEYPOS;
     qw::waitonmouseeventqq(1, KEYSTATE, MOUSEXPOS, MOUSEYPOS);
@@ -119,7 +127,7 @@ void FILATES(const std::string& NOMEXP, std::string& NOMFILE, const std::string&
         qw::fq_settextposition(linha, 1);
         qw::fq_outtext(BRANCOS);
       }
-      pagina(IPAG, N, NUMCOL, NPAG, MAXSTRING, FILS, PERGUNTA, cor_chamador, IPOSY);
+      pagina(IPAG, N, NUMCOL, NPAG, MAXSTRING, FILS, PERGUNTA, AVISO, cor_chamador, IPOSY);
       continue;
     }
     if (r <= 3) continue;

@@ -72,7 +72,7 @@ void M_MENU_INICIAL_PALUDEX(int& IOPT, std::string& DIRET, std::string& DIRET0, 
   qw::fq_settextposition(3, 18);
   qw::fq_outtext(UNIDADE(DIRET));
   qw::fq_settextposition(4, 18);
-  qw::fq_outtext(VISIVEL(PASTA(DIRET), 4, 18, 6));
+  qw::fq_outtext(VISIVEL(PASTA(DIRET), 4, 18, 4));  // on its row: the rule of row 5 never covers it
   qw::fq_settextposition(5, 1);
   qw::fq_outtext(std::string(90, '_'));
   qw::settextcolorrgb(antes);

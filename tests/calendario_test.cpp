@@ -58,3 +58,17 @@ TEST(Calendario, MonthsAndDaysOutsideTheYearAreRefused) {
   EXPECT_THROW(DIADATA(366, 2001, D, M), std::out_of_range);
   EXPECT_NO_THROW(DIADATA(366, 2000, D, M));
 }
+
+// The month lengths that the conversions and the daily balance share, and the last day that a date typed
+// without its year may take.
+TEST(Calendario, MonthLengthsAndTheLastDayOfAMonthInAnyYear) {
+  const struct {
+    int32_t mes, ano, dias;
+  } casos[] = {{2, 2000, 29}, {2, 2001, 28}, {2, 1900, 29}, {4, 2001, 30},
+               {9, 2000, 30}, {1, 2001, 31}, {12, 2000, 31}};
+  for (const auto& c : casos) EXPECT_EQ(DIAS_MES(c.mes, c.ano), c.dias) << c.mes << "/" << c.ano;
+  const int32_t ultimo[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int32_t mes = 1; mes <= 12; ++mes) EXPECT_EQ(ULTIMO_DIA(mes), ultimo[mes - 1]) << mes;
+  EXPECT_THROW(DIAS_MES(0, 2001), std::out_of_range);
+  EXPECT_THROW(ULTIMO_DIA(13), std::out_of_range);
+}

@@ -63,11 +63,17 @@ TEST(Coefcult, SeasonWithinOneMonthTakesItsOnlyCoefficient) {
     for (int dia : {1, 10, 11, 20, 21, 31}) EXPECT_EQ(coeficiente(KC, 6, 6, mes, dia), 1.2f) << mes << " " << dia;
 }
 
+// With any option but the monthly one, no cell changes: not even to the constant 1.0, which the balance
+// sets itself at the year start.
 TEST(Coefcult, ConstantOptionLeavesTheTableAlone) {
-  Tabela2<float, 12, 3> KCD;
-  KCD.preenche(1.0f);
-  COEFCULT(1, 5, 8, coeficientes({2, 2, 2, 2}), 6, 2, 15, KCD);
-  EXPECT_EQ(KCD(6, 2), 1.0f);
+  for (int32_t INDK : {1, 0, 3}) {
+    Tabela2<float, 12, 3> KCD;
+    KCD.preenche(-1);
+    COEFCULT(INDK, 5, 8, coeficientes({2, 2, 2, 2}), 6, 2, 15, KCD);
+    EXPECT_EQ(KCD(6, 2), -1) << INDK;
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= 3; ++d) EXPECT_EQ(KCD(m, d), -1) << INDK << ": " << m << " " << d;
+  }
 }
 
 }  // namespace

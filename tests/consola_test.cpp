@@ -124,7 +124,8 @@ TEST(Script, EndBoxAnswers) {
   struct {
     std::vector<std::string> script;
     bool sim;
-  } casos[] = {{{"type y"}, true}, {{"type S"}, true}, {{"type n"}, false}, {{"type"}, false},
+  } casos[] = {{{"type y"}, true}, {{"type S"}, true}, {{"type s"}, true}, {{"type n"}, false}, {{"type"}, false},
+               {{"type ys"}, false}, {{"type x"}, false},
                {{"click 17 42"}, true}, {{"click 17 56"}, false}, {{}, false}};
   for (auto& c : casos) {
     ScriptTeste s(c.script);

@@ -1,7 +1,7 @@
 #!/bin/sh
 # A program ended by a signal while option 3 holds its result files open leaves no temporary file and the
-# earlier result files as they were: Ctrl-C and SIGHUP in the terminal (exit status 128 + the signal, the
-# terminal restored), and SIGTERM in script mode.  Usage: interrupcao_test.sh PROGRAM
+# earlier result files as they were: Ctrl-C, Ctrl-\ and SIGHUP in the terminal (exit status 128 + the signal,
+# the terminal restored), and SIGTERM in script mode.  Usage: interrupcao_test.sh PROGRAM
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 exemplos=$(cd "$(dirname "$0")/../examples" && pwd)
@@ -51,25 +51,28 @@ ate_aos_anos() {
   espera_texto "Tem disponivel dados meteorológicos da série 1990-2009"
 }
 
-# Option 3 in the terminal, stopped at the year question by $1 ("C-c" typed, or a signal sent to the
-# program), must end with exit status $2 and the terminal restored.
+# Option 3 in the terminal, stopped at the year question by $1 (a key such as "C-c" typed, or a signal sent
+# to the program), must end with exit status $2 and the terminal restored.
 interrompe() {
   rm -f "$pasta/estado"
   arranca
   ate_aos_anos
   espera_temporarios "$pasta"
-  [ "$(tm display -p -t teste '#{alternate_on}#{keypad_flag}')" = 11 ] || falha "o terminal não está no modo do programa"
-  if [ "$1" = C-c ]; then tm send-keys -t teste C-c; else kill "-$1" "$id"; fi
+  espera_modos '#{alternate_on}#{keypad_flag}' 11 "o terminal não está no modo do programa"
+  case $1 in
+    C-*) tm send-keys -t teste "$1" ;;
+    *) kill "-$1" "$id" ;;
+  esac
   espera_fim "$2"
   confere "$pasta" "$1"
   # Beyond what espera_fim looks at: the keypad in normal mode, no button or SGR mouse reporting.
-  [ "$(tm display -p -t teste '#{keypad_flag}#{mouse_button_flag}#{mouse_sgr_flag}')" = 000 ] ||
-    falha "$1: o terminal não foi restaurado"
+  espera_modos '#{keypad_flag}#{mouse_button_flag}#{mouse_sgr_flag}' 000 "$1: o terminal não foi restaurado"
   tm kill-session -t teste
 }
 
 prepara "$pasta"
 interrompe C-c 130
+interrompe 'C-\' 131
 interrompe HUP 129
 
 # Script mode, held at the year question by a screens file that nobody reads: SIGTERM.

@@ -110,6 +110,14 @@ TEST(Lercult, CasesThatChangeTheSchedule) {
        },
        {{1, 0.10f, 1}, {6, 0.05f, 2}, {26, 0.10f, 3}, {36, 0.00f, 9}, {40, 0.10f, 3}, {46, 0.15f, 4},
         {86, 0.02f, 8}, {92, 0.15f, 5}, {96, 0.10f, 6}, {124, 0.00f, 7}}},
+      {"dates that no year has, as a stored file may hold them: their days counted on (35/05 is 04/06)",
+       [](DadosCultura& D) {
+         D.DDF(2) = 35;
+         D.MMF(2) = 5;
+         D.DDREN(1) = 45;
+         D.MDREN(1) = 5;
+       },
+       EXEMPLO},
       {"drainage of 0 days", [](DadosCultura& D) { D.DIASDREN(1) = 0; },
        {{1, 0.10f, 1}, {6, 0.05f, 2}, {26, 0.10f, 3}, {36, 0.00f, 8}, {36, 0.10f, 3}, {46, 0.15f, 4},
         {96, 0.10f, 6}, {124, 0.00f, 7}}},

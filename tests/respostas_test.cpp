@@ -16,14 +16,14 @@ TEST(PerguntaReal, DecimalCommasAreRefusedWithTheReasonAndTheQuestionAgain) {
   for (int l = 1; l <= 5; ++l) EXPECT_EQ(para_utf8(s.linha(l)), ecra[l - 1]) << l;
 }
 
-// A question that asks again without a word when its answer cannot be read still says why a decimal
-// comma is refused; for a whole number, that a whole number is expected.
-TEST(PerguntaInteiro, DecimalCommaSaysAWholeNumberIsExpectedWhereOtherAnswersAreAskedAgainSilently) {
+// An answer that cannot be read is asked again after a line that says why; for a whole number, a decimal
+// comma says that a whole number is expected.
+TEST(PerguntaInteiro, AnAnswerThatCannotBeReadSaysWhyAndADecimalCommaThatAWholeNumberIsExpected) {
   ScriptTeste s({"type x", "type 4,5", "type 4, 5"});
   int32_t v = PERGUNTA_INTEIRO({}, "  Dias? ", [](int32_t, std::string&) { return true; });
   EXPECT_EQ(v, 4);
   EXPECT_TRUE(s.eventos_gastos());
-  const char* ecra[] = {"  Dias? x", "  Dias? 4,5", "     esperava um número inteiro e encontrou \"4,5\".",
-                        "  Dias? 4, 5"};
-  for (int l = 1; l <= 4; ++l) EXPECT_EQ(para_utf8(s.linha(l)), ecra[l - 1]) << l;
+  const char* ecra[] = {"  Dias? x", "     esperava um número inteiro e encontrou \"x\".", "  Dias? 4,5",
+                        "     esperava um número inteiro e encontrou \"4,5\".", "  Dias? 4, 5"};
+  for (int l = 1; l <= 5; ++l) EXPECT_EQ(para_utf8(s.linha(l)), ecra[l - 1]) << l;
 }

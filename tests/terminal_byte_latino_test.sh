@@ -19,8 +19,5 @@ espera_linha 16 "   (Ex: c:\\PALUDEX\\dados) ===> praça_ç"
 tm send-keys -t teste -l ç
 tm send-keys -t teste Enter
 espera_linha 4 " na diretoria -->praça_çç"
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste y
-espera_fim
+sai
 echo "ok"

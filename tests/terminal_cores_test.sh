@@ -45,15 +45,12 @@ arranca "$2"
 espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
 clique 13 40
 espera_texto "Não foram encontados ficheiros com a extensão indicada"
-tm capture-pane -p -e -t teste >"$pasta/cores"
-invisivel=$(texto_na_cor_do_fundo <"$pasta/cores")
+espera_quieto
+invisivel=$(texto_na_cor_do_fundo <"$pasta/ecra")
 [ -z "$invisivel" ] || falha "texto na cor do fundo em $2: $invisivel"
 tm send-keys -t teste Enter
 espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste y
-espera_fim
+sai
 ! grep -qaF "$(printf '\033]4;')" "$pasta/saida" || falha "uma cor da paleta foi mudada (OSC 4)"
 ! grep -qaF "$(printf '\033]104')" "$pasta/saida" || falha "a paleta foi reposta (OSC 104)"
 echo "ok"

@@ -18,10 +18,5 @@ espera_linha 17 ""
 espera_linha 16 "   (Ex: c:\\PALUDEX\\dados) ===> x"
 tm send-keys -t teste Enter
 espera_linha 4 " na diretoria -->x"
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste Enter
-espera_linha 31 "Finished    q ou Esc: fechar a janela"
-tm send-keys -t teste q
-espera_fim
+fecha_com q
 echo "ok"

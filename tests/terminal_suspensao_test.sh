@@ -10,7 +10,7 @@
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 
-modos() { tm display -p -t teste '#{alternate_on}#{keypad_flag}#{mouse_any_flag}'; }
+modos='#{alternate_on}#{keypad_flag}#{mouse_any_flag}'
 
 # The pane's text, and the colours that it shows.
 ecra() {
@@ -18,20 +18,17 @@ ecra() {
   tm capture-pane -e -p -t teste | grep -o '[34]8;5;[0-9]*' | sort -u
 }
 
-# Option 4 up to its prompt; the screen is kept in $pasta/pergunta.
+# Option 4 up to its prompt, drawn whole; the screen is kept in $pasta/pergunta.
 pergunta() {
   clique 15 10
   espera_texto "(Ex: c:\\PALUDEX\\dados) ===>"
+  espera_quieto
   ecra >"$pasta/pergunta"
 }
 
 # Waits at most 10 s for the terminal to be handed back after $1.
 espera_devolvido() {
-  for _ in $(seq 100); do
-    [ "$(modos)" = 000 ] && return 0
-    sleep 0.1
-  done
-  falha "$1: o terminal não foi devolvido como estava ($(modos))"
+  espera_modos "$modos" 000 "$1: o terminal não foi devolvido como estava"
 }
 
 # After $1, at the prompt: the screen drawn again, the program's modes, then Left and the folder.
@@ -42,7 +39,7 @@ responde() {
     sleep 0.1
   done
   cmp -s "$pasta/ecra" "$pasta/pergunta" || falha "$1: o ecrã não foi desenhado de novo"
-  [ "$(modos)" = 111 ] || falha "$1: os modos do terminal são $(modos)"
+  espera_modos "$modos" 111 "$1: os modos do terminal não são os do programa"
   tm send-keys -t teste Left
   tm send-keys -t teste -l "$pasta/x"
   espera_linha 16 "   (Ex: c:\\PALUDEX\\dados) ===> $pasta/x"
@@ -82,10 +79,7 @@ espera_devolvido SIGTSTP
 kill -CONT "$programa_id"
 responde SIGTSTP
 
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste y
-espera_fim
+sai
 
 tm send-keys -t teste -l "'$programa'"
 tm send-keys -t teste Enter
@@ -107,8 +101,5 @@ tm send-keys -t teste -l "(trap '' TSTP; exec '$programa'); echo \$? > estado"
 tm send-keys -t teste Enter
 espera_texto "MENU INICIAL DO PROGRAMA PALUDEX"
 tm send-keys -t teste C-z
-clique 17 10
-espera_texto "Exit Window?"
-tm send-keys -t teste y
-espera_fim
+sai
 echo "ok"

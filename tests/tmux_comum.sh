@@ -3,8 +3,10 @@
 # pane of the session "teste", 110 x 35 and xterm-256color by default, run in the folder $pasta, everything it
 # writes to the terminal kept in $pasta/saida), arranca_na_shell (the same, from a shell with job control),
 # sessao COLUMNS ROWS COMMAND... (that session with any command in the pane), espera_texto TEXT, espera_linha
-# ROW TEXT, clique ROW COL and espera_fim [STATUS] (the program ends with that exit status, 0 by default, and
-# the terminal is restored).
+# ROW TEXT, espera_modos FORMAT VALUE MESSAGE, espera_quieto, clique ROW COL, clique_x10 ROW COL, espera_fim
+# [STATUS] (the program ends with that exit status, 0 by default, and the terminal is restored), sai (option 5
+# of the initial menu, Yes at the end box) and fecha_com KEY (option 5, No, then KEY closes the window). A test
+# checks nothing before waiting for it.
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux not found, skipped"
@@ -41,11 +43,11 @@ sessao() {
   ficheiro_socket=$(tm display -p '#{socket_path}')
 }
 
-# The shell stays after the program (its Ctrl-C trap is not inherited), so that the pane shows the terminal
-# as the program left it.
+# The shell stays after the program (its traps of Ctrl-C and Ctrl-\ are not inherited), so that the pane shows
+# the terminal as the program left it.
 arranca() {
   sessao "${2:-110}" "${3:-35}" \
-    env TERM="${1:-xterm-256color}" sh -c 'trap : INT; "$1"; echo $? > estado; exec sleep 600' sh "$programa"
+    env TERM="${1:-xterm-256color}" sh -c 'trap : INT QUIT; "$1"; echo $? > estado; exec sleep 600' sh "$programa"
 }
 
 # The program started from an interactive shell with job control (bash, prompt "$ "), as a job whose process
@@ -80,15 +82,40 @@ espera_linha() {
 # The character of the code N.
 carater() { printf "\\$(printf %03o "$1")"; }
 
+# A left press and its release at ROW COL in the old (X10) mouse protocol, whatever the program turned on.
+clique_x10() {
+  celula=$(carater $((32 + $2)))$(carater $((32 + $1)))
+  tm send-keys -t teste -l "$(printf '\033[M ')$celula$(printf '\033[M#')$celula"
+}
+
 # A left press and its release at ROW COL, in the mouse protocol the program turned on (SGR, else X10).
 clique() {
   if [ "$(tm display -p -t teste '#{mouse_sgr_flag}')" = 1 ]; then
-    sequencia=$(printf '\033[<0;%d;%dM\033[<0;%d;%dm' "$2" "$1" "$2" "$1")
+    tm send-keys -t teste -l "$(printf '\033[<0;%d;%dM\033[<0;%d;%dm' "$2" "$1" "$2" "$1")"
   else
-    celula=$(carater $((32 + $2)))$(carater $((32 + $1)))
-    sequencia=$(printf '\033[M ')$celula$(printf '\033[M#')$celula
+    clique_x10 "$1" "$2"
   fi
-  tm send-keys -t teste -l "$sequencia"
+}
+
+# Waits at most 10 s for tmux's FORMAT of the pane (modes such as '#{alternate_on}') to give VALUE; else the
+# test fails with MESSAGE.
+espera_modos() {
+  for _ in $(seq 100); do
+    [ "$(tm display -p -t teste "$1")" = "$2" ] && return 0
+    sleep 0.1
+  done
+  falha "$3 ($(tm display -p -t teste "$1"))"
+}
+
+# Waits at most 10 s for the pane to stand still: two captures 0.2 s apart, text and colours, the same; the
+# capture is left in $pasta/ecra.
+espera_quieto() {
+  for _ in $(seq 50); do
+    tm capture-pane -e -p -t teste >"$pasta/ecra"
+    sleep 0.2
+    tm capture-pane -e -p -t teste | cmp -s - "$pasta/ecra" && return 0
+  done
+  falha "o ecrã não parou de mudar"
 }
 
 # Restored: the normal screen, no mouse reporting, the cursor shown.
@@ -99,9 +126,24 @@ espera_fim() {
   done
   [ -s "$pasta/estado" ] || falha "o programa não acabou"
   [ "$(cat "$pasta/estado")" = "${1:-0}" ] || falha "estado de saída $(cat "$pasta/estado")"
-  for _ in $(seq 20); do
-    [ "$(tm display -p -t teste '#{alternate_on}#{mouse_any_flag}#{cursor_flag}')" = 001 ] && return 0
-    sleep 0.1
-  done
-  falha "o terminal não foi reposto"
+  espera_modos '#{alternate_on}#{mouse_any_flag}#{cursor_flag}' 001 "o terminal não foi reposto"
+}
+
+# From the initial menu: option 5, Yes at the end box, and the end with status 0.
+sai() {
+  clique 17 10
+  espera_texto "Exit Window?"
+  tm send-keys -t teste y
+  espera_fim
+}
+
+# From the initial menu: option 5, No at the end box (Enter), the status line saying how to close the window,
+# then the key KEY, which closes it: the end with status 0.
+fecha_com() {
+  clique 17 10
+  espera_texto "Exit Window?"
+  tm send-keys -t teste Enter
+  espera_linha 31 "Finished    q ou Esc: fechar a janela"
+  tm send-keys -t teste "$1"
+  espera_fim
 }
