@@ -84,8 +84,8 @@ bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR) {
   struct {
     std::string* CODIGO;
     const std::string& EXT;
-  } const escolhas[] = {{&COD.PRE, TIPO_PRE}, {&COD.ET0, TIPO_ET0}, {&COD.SOLO, TIPO_FRT},
-                                                    {&COD.CULTURA, TIPO_CUL}};
+  } const escolhas[] = {
+      {&COD.PRE, TIPO_PRE}, {&COD.ET0, TIPO_ET0}, {&COD.SOLO, TIPO_FRT}, {&COD.CULTURA, TIPO_CUL}};
   do {
     for (const auto& e : escolhas) {
       Escolha r = ESCOLHE(*e.CODIGO, e.EXT, e.CODIGO == &COD.PRE);

@@ -16,6 +16,6 @@ void MOSTRA_FIC(std::string& INPUT_NOME, const std::string& EXT, int& IERR, cons
 std::string FALTA_DADOS(const std::string& CODIGO, const std::string& tipo);
 
 // The four choosers (precipitation, ETo, soil, crop), each shown again until its code names one file
-// (after a line that says so when two answer to it), the summary, the output code and the confirmation, whose "N" chooses all four again. False when the run goes
-// back to the initial menu: "0" where it names no file (IERR = 1), or no file of a type.
+// (after a line that says so when two answer to it), the summary, the output code and the confirmation,
+// whose "N" chooses all four again. False when the run goes back to the initial menu: "0" where it names no file (IERR = 1), or no file of a type.
 bool ESCOLHE_FICHEIROS(CodigosCalculo& COD, int& IERR);

@@ -1,21 +1,18 @@
 #include "lamina1.h"
 
 #include "erro.h"
-#include "nomes_dados.h"
-#include "nomes_disco.h"
 #include "rotinas_minhas.h"
 
 void LAMINA1(const std::string& CULTURA, int32_t ANO, float LLAV1, float POROS, int32_t ILER, CalendarioLaminas& C,
              ParametrosAlagamento& P, TabelaLaminas& LAM) {
   LERCULT(CULTURA, ANO, C);
-  const std::string nome = no_programa(nome_dados(CULTURA, TIPO_CUL));
   if (ILER == 1) {
-    if (!CABE_NA_TABELA(C.NCICLO, 1)) throw ErroFicheiro(nome, 0, EXCEDE_TABELA(C.NCICLO, 1));
+    if (!CABE_NA_TABELA(C.NCICLO, 1)) throw ErroFicheiro(C.FICHEIRO, 0, EXCEDE_TABELA(C.NCICLO, 1));
     ALAGAMENTO(C, LLAV1, POROS, P);
   } else {
     if (P.ALEF == '2') P.ND = ND_CAUDAL(C.LAMPED(1), LLAV1, POROS, P.CAUDAL, P.HORAS);
     // Nothing can be asked again in this year: a season that no longer fits stops the run.
-    if (!CABE_NA_TABELA(C.NCICLO, P.ND)) throw ErroFicheiro(nome, 0, EXCEDE_TABELA(C.NCICLO, P.ND));
+    if (!CABE_NA_TABELA(C.NCICLO, P.ND)) throw ErroFicheiro(C.FICHEIRO, 0, EXCEDE_TABELA(C.NCICLO, P.ND));
   }
   TABELA_LAMP(C, P.ND, LAM);
 }

@@ -27,7 +27,7 @@ void ORDENA(Tabela<int32_t, 100>& X, Tabela<int32_t, 100>& A, int32_t N) {
 void LERCULT(const std::string& CULTURA, int32_t ANO, CalendarioLaminas& C) {
   // The name from the whole code, whatever its length.
   DadosCultura D;
-  const std::string nome = LE_CULTURA(nome_dados(CULTURA, TIPO_CUL), D);
+  const std::string nome = C.FICHEIRO = LE_CULTURA(nome_dados(CULTURA, TIPO_CUL), D);
   const int32_t NFASES = D.NFASES, NDREN = D.NDREN;
   auto& NJU = C.NJU;
   auto& A = C.A;

@@ -21,6 +21,7 @@ struct CalendarioLaminas {
   int32_t INDK = 0;            // 1 constant crop coefficient, 2 monthly coefficients
   Tabela<float, 7> KC;         // monthly coefficients from MM1 to MM6; kept as they were when INDK is 1
   int32_t MM1 = 0, MM6 = 0;    // months of sowing and harvest
+  std::string FICHEIRO;        // the crop file's name as it stands on disk, for the messages
 };
 
 // Reads the crop file named from CULTURA (the whole code) and "CUL" and builds the schedule of year ANO

@@ -1,15 +1,12 @@
 #include "resultados_ano.h"
 
 #include "consola.h"
-#include "nomes_dados.h"
-#include "nomes_disco.h"
 #include "relatorios.h"
 
 void BALANCO_ANO(Calculo& C) {
   ANO_NRG(*C.RES.NRG, C.ANO);
   if (C.ISEQUE_CONST == 2) C.IIA = C.IIA + 1;
-  BALANCO(no_programa(nome_dados(C.COD.CULTURA, TIPO_CUL)), C.ANO, C.CAL, C.ALAG, C.LAMP, C.ETP, C.PRE, C.SOLO, C.RU0,
-          C.AREA, C.KCD, C.B);
+  BALANCO(C.CAL.FICHEIRO, C.ANO, C.CAL, C.ALAG, C.LAMP, C.ETP, C.PRE, C.SOLO, C.RU0, C.AREA, C.KCD, C.B);
   FIM_ANO(*C.RES.NRG, *C.RES.BAL, C.B, C.EA, C.ANO, C.RES.FRQ ? &*C.RES.FRQ : nullptr, C.RMATR, C.IIA);
   qw::escreve("");  // the year's end on the screen
 }
