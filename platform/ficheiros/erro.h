@@ -14,3 +14,7 @@ class ErroFicheiro : public std::runtime_error {
   // "Erro no ficheiro x_pre.txt, linha 7: ...", in Windows-1252.
   std::string mensagem() const;
 };
+
+// Why a call of the system failed, said from its errno as a message puts it after its own words (Windows-1252):
+// "não há espaço no disco" for ENOSPC, for instance. Empty for an errno the program has no words of its own for.
+std::string razao_sistema(int erro);
