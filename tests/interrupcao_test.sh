@@ -58,7 +58,7 @@ interrompe() {
   arranca
   ate_aos_anos
   espera_temporarios "$pasta"
-  espera_modos '#{alternate_on}#{keypad_flag}' 11 "o terminal não está no modo do programa"
+  espera_modos '#{alternate_on}#{mouse_any_flag}' 11 "o terminal não está no modo do programa"
   case $1 in
     C-*) tm send-keys -t teste "$1" ;;
     *) kill "-$1" "$id" ;;

@@ -5,8 +5,8 @@
 namespace {
 
 // The bytes after an ESC, fed one by one: how many the sequence takes, whether it ends with them (else the
-// next byte is read on its own), and the cell of a left press. Terminal replies, keys and old-style mouse
-// reports are taken whole, whatever their length.
+// next byte is read on its own), and the cell of a left press. Terminal replies, keys and mouse reports are
+// taken whole, whatever their length.
 TEST(SequenciaEscape, SequencesAreTakenWholeOrLeftAtTheFirstByteOutsideThem) {
   const struct {
     std::string bytes;
@@ -32,24 +32,30 @@ TEST(SequenciaEscape, SequencesAreTakenWholeOrLeftAtTheFirstByteOutsideThem) {
       {"[M`*0", 5, true, 0, 0},             // a wheel
       {"[M@*0", 5, true, 0, 0},             // a move with the button down
       {"[M\x1b\x1b\x1b", 5, true, 0, 0},    // any byte is a coordinate; below 33 it is no cell
-      {"[<0;10;16M", 10, true, 0, 0},       // an SGR report is curses' own, not a click here
+      {"[<0;10;16M", 10, true, 16, 10},     // an SGR press
+      {"[<0;10;16m", 10, true, 0, 0},       // ...and its release
+      {"[<0;10;16;1M", 12, true, 0, 0},     // not an SGR report: four numbers
       {"[1;2\n", 4, false, 0, 0},           // a control character ends a sequence before it
       {"[12\xe7", 3, false, 0, 0},          // ...and so does a byte above 127
       {"[1 2", 3, false, 0, 0},             // a parameter after an intermediate
-      {"]0;x\x1bq", 5, false, 0, 0},        // ESC inside a string that is not ST
+      {"]0;x\x1bq", 6, true, 0, 0},         // ESC inside a string that is not ST begins a new sequence
+      {"]0;x\x1b[A", 7, true, 0, 0},        // ...here an arrow key
+      {"]0;x\x1b\r", 5, false, 0, 0},       // ...here the Esc key, and Enter read on its own
       {"\x1b", 0, false, 0, 0},             // ESC ESC: the first is the Esc key
       {"\r", 0, false, 0, 0},               // Esc and Enter
       {"\xc3\xa7", 0, false, 0, 0},         // Esc and ç
   };
   for (const auto& c : casos) {
     SequenciaEscape s;
+    s.comeca();
     size_t k = 0;
     SequenciaEscape::Passo p = SequenciaEscape::CONTINUA;
     while (k < c.bytes.size() && p == SequenciaEscape::CONTINUA)
       if ((p = s.junta(static_cast<unsigned char>(c.bytes[k]))) != SequenciaEscape::FORA) ++k;
     EXPECT_EQ(k, c.tomados) << c.bytes;
     EXPECT_EQ(p == SequenciaEscape::COMPLETA, c.completa) << c.bytes;
-    EXPECT_EQ(s.vazia(), c.tomados == 0) << c.bytes;
+    // Only an ESC so far: the Esc key, when the next byte cannot follow it.
+    EXPECT_EQ(s.vazia(), c.tomados == 0 || (!c.completa && c.bytes[c.tomados - 1] == '\x1b')) << c.bytes;
     int linha = 0, coluna = 0;
     EXPECT_EQ(s.clique(linha, coluna), c.linha != 0) << c.bytes;
     if (c.linha != 0) {
@@ -58,13 +64,15 @@ TEST(SequenciaEscape, SequencesAreTakenWholeOrLeftAtTheFirstByteOutsideThem) {
   }
 }
 
-// A sequence cut short by time is not whole: nothing of it is a click; a curses key code is never part of one.
+// A sequence cut short by time is not whole: nothing of it is a click.
 TEST(SequenciaEscape, ASequenceCutShortIsNoClick) {
-  SequenciaEscape s;
-  for (unsigned char b : std::string("[M *")) EXPECT_EQ(s.junta(b), SequenciaEscape::CONTINUA);
-  int linha, coluna;
-  EXPECT_FALSE(s.clique(linha, coluna));
-  EXPECT_EQ(SequenciaEscape().junta(0x19A), SequenciaEscape::FORA);
+  for (const std::string bytes : {"[M *", "[<0;10;16"}) {
+    SequenciaEscape s;
+    s.comeca();
+    for (unsigned char b : bytes) EXPECT_EQ(s.junta(b), SequenciaEscape::CONTINUA);
+    int linha, coluna;
+    EXPECT_FALSE(s.clique(linha, coluna)) << bytes;
+  }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 
+# The program's modes: the alternate screen and mouse reporting, the keypad in normal mode (its keys are read
+# as the terminal sends them).
 modos='#{alternate_on}#{keypad_flag}#{mouse_any_flag}'
 
 # The pane's text, and the colours that it shows.
@@ -39,7 +41,7 @@ responde() {
     sleep 0.1
   done
   cmp -s "$pasta/ecra" "$pasta/pergunta" || falha "$1: o ecrã não foi desenhado de novo"
-  espera_modos "$modos" 111 "$1: os modos do terminal não são os do programa"
+  espera_modos "$modos" 101 "$1: os modos do terminal não são os do programa"
   tm send-keys -t teste Left
   tm send-keys -t teste -l "$pasta/x"
   espera_linha 16 "   (Ex: c:\\PALUDEX\\dados) ===> $pasta/x"

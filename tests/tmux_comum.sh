@@ -1,4 +1,5 @@
-# What the tests in a real terminal share; sourced with the program as $1. Without tmux the test is skipped.
+# What the tests in a real terminal share; sourced with the program as $1. Without tmux the test is skipped
+# (exit status 77, which CTest shows as skipped).
 # Gives tm (tmux on a server of the test's own), falha MESSAGE, arranca [TERM [COLUMNS ROWS]] (the program in a
 # pane of the session "teste", 110 x 35 and xterm-256color by default, run in the folder $pasta, everything it
 # writes to the terminal kept in $pasta/saida), arranca_na_shell (the same, from a shell with job control),
@@ -10,7 +11,7 @@
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux not found, skipped"
-  exit 0
+  exit 77
 fi
 
 programa=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")

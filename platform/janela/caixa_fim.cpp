@@ -39,4 +39,6 @@ int tecla(char c) {
   return c == 'n' || c == 'N' ? 2 : 0;
 }
 
+bool fecha(char c) { return c == 'q' || c == 'Q'; }
+
 }  // namespace caixa_fim

@@ -14,4 +14,6 @@ std::string linha(int l, const std::string& texto);
 int botao(int linha, int coluna);
 // The button a key answers: 1 Yes (y or, in Portuguese, s, either case), 2 No (n or N), 0 none.
 int tecla(char c);
+// After No, the window stays until q (either case) or Esc closes it; whether the character is that q.
+bool fecha(char c);
 }  // namespace caixa_fim

@@ -3,10 +3,12 @@
 #include <langinfo.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +18,6 @@
 #include "caixa_fim.h"
 #include "cores_terminal.h"
 #include "cp1252.h"
-#include "sequencia_escape.h"
 #include "temporarios.h"
 #include "texto.h"
 
@@ -29,14 +30,10 @@
 namespace {
 
 const int32_t PRETO = 0, CINZENTO = 0xC0C0C0;  // the end box and the status line
-const mmask_t RATO = BUTTON1_PRESSED;
-// How long the rest of a UTF-8 sequence or of an escape sequence may take, in milliseconds: a terminal sends
-// their bytes together.
-const int ESPERA_RESTO = 100;
 
 // The signals of the end, SIGTSTP, SIGCONT and SIGWINCH wait while the program is inside curses, so that no
 // handler finds curses halfway (the end handler restores the terminal through it); they come in while the
-// program computes, or waits for input (le_codigo).
+// program computes, or waits for input (le).
 class EmCurses {
  public:
   EmCurses() {
@@ -60,11 +57,12 @@ class EmCurses {
   static inline sigset_t fora_;
 };
 
-// Set by the handlers of SIGTSTP and SIGCONT, done by the next wait for input.
-volatile sig_atomic_t suspensao_pedida = 0, reposicao_pedida = 0;
+// Set by the handlers of SIGTSTP, SIGCONT and SIGWINCH, done by the next wait for input.
+volatile sig_atomic_t suspensao_pedida = 0, reposicao_pedida = 0, tamanho_pedido = 0;
 
 extern "C" void pede_suspensao(int) { suspensao_pedida = 1; }
 extern "C" void pede_reposicao(int) { reposicao_pedida = 1; }
+extern "C" void pede_tamanho(int) { tamanho_pedido = 1; }
 
 std::terminate_handler terminate_anterior = nullptr;
 
@@ -109,6 +107,8 @@ bool instala_sinais() {
   sa.sa_flags = SA_RESTART;  // the reads and writes of data files go on
   sa.sa_handler = pede_reposicao;
   sigaction(SIGCONT, &sa, nullptr);
+  sa.sa_handler = pede_tamanho;  // the program's own: curses, which reads no key here, would not see it
+  sigaction(SIGWINCH, &sa, nullptr);
   struct sigaction antes {};
   sigaction(SIGTSTP, nullptr, &antes);
   if (antes.sa_handler != SIG_DFL) return false;  // ignored by whoever started the program: so is Ctrl-Z
@@ -158,28 +158,31 @@ ConsolaTerminal::ConsolaTerminal() {
   confere_terminal();
   bool suspende = instala_sinais();
   EmCurses guarda;
+  // Curses writes the screen and turns the mouse reporting on; it reads no key: the terminal's bytes are the
+  // program's own (le, leitor_), so that no key translation turns the bytes of a report into keys.
   initscr();
   cbreak();
   noecho();
-  nodelay(stdscr, TRUE);  // the wait for input is the program's own (le_codigo)
-  keypad(stdscr, TRUE);
-  set_escdelay(50);  // Esc closes the window at the end: no need to wait long for a longer sequence
-  mousemask(RATO, nullptr);
-  mouseinterval(0);
+  mousemask(BUTTON1_PRESSED, nullptr);
   // The terminal's own keys while the program holds it. Flow control is off: Ctrl-S and Ctrl-Q come as keys,
   // passed over, and never freeze the screen. The suspend key (Ctrl-Z) comes as a key instead of SIGTSTP to
   // the job, so that the terminal is handed back before a parent (make) stops and its shell takes the
-  // terminal. Ctrl-C and Ctrl-\ stay signals, which end the program (instala_sinais).
+  // terminal. Ctrl-C and Ctrl-\ stay signals, which end the program (instala_sinais). A read returns at once
+  // with what is there, never waiting: the wait is ppoll's.
   termios t;
+  int tecla_suspensao = -1;
   if (tcgetattr(STDIN_FILENO, &t) == 0) {
     t.c_iflag &= ~IXON;
     if (suspende && t.c_cc[VSUSP] != _POSIX_VDISABLE) {
-      tecla_suspensao_ = t.c_cc[VSUSP];
+      tecla_suspensao = t.c_cc[VSUSP];
       t.c_cc[VSUSP] = _POSIX_VDISABLE;
     }
+    t.c_cc[VMIN] = 0;
+    t.c_cc[VTIME] = 0;
     tcsetattr(STDIN_FILENO, TCSADRAIN, &t);
     def_prog_mode();
   }
+  leitor_ = LeitorTeclado(tecla_suspensao);
   if (!has_colors() || start_color() != OK || COLORS < 8)
     cores_ = Cores::NENHUMAS;
   else if (COLORS >= 0x1000000)
@@ -280,29 +283,24 @@ void ConsolaTerminal::mostra() {
   refresh();
 }
 
-int ConsolaTerminal::le_codigo(int espera) {
-  for (int vazias = 0;;) {
-    if (suspensao_pedida) suspende(getpid());
-    if (reposicao_pedida) repoe();
-    int c = getch();
-    if (c != ERR && c == tecla_suspensao_) {
-      suspende(0);  // the whole job stops, as on the terminal's SIGTSTP
-      continue;
-    }
-    if (c != ERR) return c;
-    // ppoll lets the signals in while it waits: one that comes is done at the top of the loop.
-    pollfd p{STDIN_FILENO, POLLIN, 0};
-    const timespec ZERO{0, 0}, t{espera / 1000, espera % 1000 * 1000000L};
-    int n = ppoll(&p, 1, &ZERO, &EmCurses::fora());
-    if (n < 0) continue;
-    if (n > 0) {
-      // Input there at once, again and again, and curses reads nothing from it: the terminal is gone.
-      if (++vazias == 3) throw FimForcado{1, "o terminal deixou de dar entrada"};
-      continue;
-    }
-    vazias = 0;
-    if (ppoll(&p, 1, espera < 0 ? nullptr : &t, &EmCurses::fora()) == 0) return ERR;
+int ConsolaTerminal::le(char* b, size_t n, int espera) {
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  const timespec ZERO{0, 0}, t{espera / 1000, espera % 1000 * 1000000L};
+  // The screen is shown when the program would wait: not between the bytes of a paste or of a long stream.
+  int r = ppoll(&p, 1, &ZERO, &EmCurses::fora());
+  if (r == 0) {
+    mostra();
+    r = ppoll(&p, 1, espera < 0 ? nullptr : &t, &EmCurses::fora());
   }
+  if (r <= 0) return r < 0 ? -1 : 0;  // a signal came (the caller does what it asked for), or the time passed
+  const ssize_t k = read(STDIN_FILENO, b, n);
+  if (k > 0) {
+    vazias_ = 0;
+    return static_cast<int>(k);
+  }
+  // Input there, again and again, and nothing read: the terminal is gone.
+  if (!(k < 0 && errno == EINTR) && ++vazias_ == 3) throw FimForcado{1, "o terminal deixou de dar entrada"};
+  return -1;
 }
 
 void ConsolaTerminal::suspende(pid_t quem) {
@@ -326,85 +324,30 @@ void ConsolaTerminal::suspende(pid_t quem) {
 
 void ConsolaTerminal::repoe() {
   reposicao_pedida = 0;
-  devolve();  // after SIGSTOP the modes are as the shell left them
-  mostra();   // curses sets every mode again, at the terminal's size now, and draws the whole screen
+  devolve();       // after SIGSTOP the modes are as the shell left them
+  redimensiona();  // curses sets every mode again and draws the whole screen, at the size the shell left
 }
 
-ConsolaTerminal::Evento ConsolaTerminal::proximo() {
+void ConsolaTerminal::redimensiona() {
+  tamanho_pedido = 0;
+  winsize w;
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) == 0 && w.ws_row > 0 && w.ws_col > 0) resizeterm(w.ws_row, w.ws_col);
+  mostra();
+}
+
+Evento ConsolaTerminal::proximo() {
   EmCurses guarda;
   for (;;) {
-    if (eventos_.empty()) {
-      le_entrada();
-      continue;
-    }
-    Evento e = eventos_.front();
-    eventos_.pop_front();
-    if (e.tipo == Evento::REDESENHA)
-      mostra();
+    if (suspensao_pedida) suspende(getpid());
+    if (reposicao_pedida) repoe();
+    if (tamanho_pedido) redimensiona();
+    Evento e;
+    if (!leitor_.proximo(*this, e)) continue;
+    if (e.tipo == Evento::SUSPENDE)
+      suspende(0);  // the whole job stops, as on the terminal's SIGTSTP
     else if (!pequeno())
       return e;
   }
-}
-
-void ConsolaTerminal::le_entrada() { trata_codigo(le_codigo(bytes_.a_meio() ? ESPERA_RESTO : -1)); }
-
-void ConsolaTerminal::trata_codigo(int c) {
-  const bool byte = c >= 0 && c <= 0xFF;
-  junta_caracteres(byte && c != 0x1B ? bytes_.junta(c) : bytes_.corta());
-  if (c == 0x1B)
-    le_sequencia();
-  else if (c > 0xFF)
-    junta_tecla(c);
-}
-
-void ConsolaTerminal::le_sequencia() {
-  SequenciaEscape s;
-  for (;;) {
-    int c = le_codigo(ESPERA_RESTO);
-    SequenciaEscape::Passo p = c == ERR ? SequenciaEscape::FORA : s.junta(c);
-    if (p == SequenciaEscape::CONTINUA) continue;
-    int linha, coluna;
-    if (p == SequenciaEscape::COMPLETA && s.clique(linha, coluna)) junta_clique(linha, coluna);
-    if (p == SequenciaEscape::FORA && s.vazia()) eventos_.push_back(Evento{Evento::ESC});
-    if (p == SequenciaEscape::FORA && c != ERR) trata_codigo(c);
-    return;
-  }
-}
-
-// What the keys do, one row a key. A printable character is typed; Esc comes alone after its escape
-// sequences (le_sequencia); any other key or control character (Ctrl-S and Ctrl-Q among them: flow control is
-// off) and a byte that Windows-1252 leaves undefined do nothing.
-void ConsolaTerminal::junta_tecla(int codigo) {
-  static const struct {
-    int codigo;
-    Evento::Tipo tipo;
-  } TECLAS[] = {
-      {'\n', Evento::ENTER}, {'\r', Evento::ENTER}, {KEY_ENTER, Evento::ENTER},          // Enter
-      {127, Evento::APAGA},  {'\b', Evento::APAGA}, {KEY_BACKSPACE, Evento::APAGA},      // Backspace
-      {KEY_RESIZE, Evento::REDESENHA},                                                // the terminal resized
-  };
-  if (codigo == KEY_MOUSE) {
-    MEVENT m;
-    if (getmouse(&m) == OK && (m.bstate & RATO)) junta_clique(m.y + 1, m.x + 1);
-    return;
-  }
-  for (const auto& t : TECLAS) {
-    if (t.codigo != codigo) continue;
-    eventos_.push_back(Evento{t.tipo});
-    return;
-  }
-  if (codigo >= ' ' && codigo <= 0xFF && unicode(codigo) != 0)
-    eventos_.push_back(Evento{Evento::CARACTER, static_cast<char>(codigo)});
-}
-
-void ConsolaTerminal::junta_caracteres(const std::string& caracteres) {
-  for (unsigned char ch : caracteres) junta_tecla(ch);
-}
-
-// Presses outside the grid (the status line, a larger terminal) do nothing.
-void ConsolaTerminal::junta_clique(int linha, int coluna) {
-  if (linha <= Grelha::LINHAS && coluna <= Grelha::COLUNAS)
-    eventos_.push_back(Evento{Evento::CLIQUE, 0, linha, coluna});
 }
 
 bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {
@@ -416,12 +359,12 @@ bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {
   } else if (e.tipo == Evento::APAGA && !linha.empty() && grelha_.apaga_anterior()) {
     linha.pop_back();  // the line returned is the one shown
   }
-  mostra();
-  return e.tipo == Evento::ENTER;
+  if (e.tipo != Evento::ENTER) return false;
+  mostra();  // the line as it was taken, while the program works on it
+  return true;
 }
 
 Clique ConsolaTerminal::espera_clique() {
-  mostra();
   for (;;) {
     Evento e = proximo();
     if (e.tipo == Evento::CLIQUE) return centro_da_celula(e.linha, e.coluna);
@@ -429,7 +372,6 @@ Clique ConsolaTerminal::espera_clique() {
 }
 
 std::string ConsolaTerminal::le_linha() {
-  mostra();
   std::string linha;
   while (!edita(proximo(), linha)) {
   }
@@ -437,7 +379,6 @@ std::string ConsolaTerminal::le_linha() {
 }
 
 Resposta ConsolaTerminal::espera_qualquer() {
-  mostra();
   Resposta r;
   for (std::string linha;;) {
     Evento e = proximo();
@@ -455,7 +396,6 @@ Resposta ConsolaTerminal::espera_qualquer() {
 
 bool ConsolaTerminal::caixa_fim(const std::string& texto) {
   caixa_ = &texto;
-  mostra();
   int botao = 0;  // 1 Yes, 2 No
   while (botao == 0) {
     Evento e = proximo();
@@ -475,7 +415,7 @@ void ConsolaTerminal::espera_fecho() {
   estado(estado_ + "    q ou Esc: fechar a janela");
   for (;;) {
     Evento e = proximo();
-    if (e.tipo == Evento::ESC || (e.tipo == Evento::CARACTER && (e.c == 'q' || e.c == 'Q'))) return;
+    if (e.tipo == Evento::ESC || (e.tipo == Evento::CARACTER && ::caixa_fim::fecha(e.c))) return;
   }
 }
 

@@ -2,34 +2,27 @@
 
 #include "cp1252.h"
 
-namespace {
-
-// s is the start of a UTF-8 sequence that is not complete yet: a lead byte and continuation bytes only.
-bool incompleta(const std::string& s) {
-  if (s.size() > static_cast<size_t>(continuacoes_utf8(s[0]))) return false;
-  for (size_t k = 1; k < s.size(); ++k)
-    if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) return false;
-  return true;
-}
-
-}  // namespace
-
 std::string BytesTeclado::junta(unsigned char byte) {
-  pendentes_ += static_cast<char>(byte);
+  pendentes_[n_++] = static_cast<char>(byte);
   std::string r;
   // As de_utf8 reads a whole text: a sequence that fails gives its first byte, and the next byte starts afresh.
-  while (!pendentes_.empty() && !incompleta(pendentes_)) {
+  for (;;) {
+    const std::string s(pendentes_, n_);
+    // Still the start of a sequence: a lead byte and continuation bytes only, fewer than it announces.
+    bool incompleta = n_ > 0 && n_ <= static_cast<size_t>(continuacoes_utf8(s[0]));
+    for (size_t k = 1; k < n_ && incompleta; ++k) incompleta = (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80;
+    if (n_ == 0 || incompleta) return r;
     char32_t u;
-    size_t k = sequencia_utf8(pendentes_, 0, u);
+    size_t k = sequencia_utf8(s, 0, u);
     if (k == 0) k = 1;
-    r += de_utf8(pendentes_.substr(0, k));
-    pendentes_.erase(0, k);
+    r += de_utf8(s.substr(0, k));
+    n_ -= k;
+    for (size_t i = 0; i < n_; ++i) pendentes_[i] = pendentes_[i + k];
   }
-  return r;
 }
 
 std::string BytesTeclado::corta() {
-  std::string r = de_utf8(pendentes_);
-  pendentes_.clear();
+  std::string r = de_utf8(std::string(pendentes_, n_));
+  n_ = 0;
   return r;
 }
