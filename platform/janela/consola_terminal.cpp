@@ -30,6 +30,9 @@
 namespace {
 
 const int32_t PRETO = 0, CINZENTO = 0xC0C0C0;  // the end box and the status line
+// A typed line keeps at most a screenful of characters, far more than any answer takes: what a paste brings
+// beyond it is neither shown nor kept, so that no stream grows the program.
+const size_t MAXIMO_LINHA = Grelha::LINHAS * Grelha::COLUNAS;
 
 // The signals of the end, SIGTSTP, SIGCONT and SIGWINCH wait while the program is inside curses, so that no
 // handler finds curses halfway (the end handler restores the terminal through it); they come in while the
@@ -353,7 +356,7 @@ Evento ConsolaTerminal::proximo() {
 bool ConsolaTerminal::edita(const Evento& e, std::string& linha) {
   if (e.tipo == Evento::ENTER) {
     grelha_.nova_linha();
-  } else if (e.tipo == Evento::CARACTER) {
+  } else if (e.tipo == Evento::CARACTER && linha.size() < MAXIMO_LINHA) {
     linha += e.c;
     grelha_.escreve(std::string(1, e.c));
   } else if (e.tipo == Evento::APAGA && !linha.empty() && grelha_.apaga_anterior()) {
