@@ -23,7 +23,16 @@ const std::string FORA_LAMINA = "   Valor fora do campo do ficheiro (de -9.999 a
 const std::string FORA_DURACAO = "   Valor fora do campo do ficheiro (de -9 a 99)."_w;
 // Dates refused: the months index tables of 12 months further on.
 const std::string FORA_MES = "   O mês tem de ser de 1 a 12."_w;
-const std::string DATA_ILEGIVEL = "   A data não se lê: escreva-a como dd/mm (ex: 05/06)."_w;
+const std::string COMO = "como dd/mm (ex: 05/06).";
+const std::string DATA_ILEGIVEL = "   A data não se lê: escreva-a "_w + COMO;
+const std::string LAMINA_ILEGIVEL =
+    "   A altura de lâmina não se lê: escreva-a em metros depois da data (ex: 24/06 0.10)."_w;
+
+// A date whose day or month was left blank: what is missing.
+std::string falta(bool dia, bool mes) {
+  if (dia && mes) return "   Falta a data: escreva-a " + COMO;
+  return "   Falta o "_w + (dia ? "dia" : "mês"_w) + ": escreva a data " + COMO;
+}
 
 // One digit: the first character of the line (an empty line gives 0), read again from the next
 // line while it is not a digit.
@@ -74,28 +83,36 @@ T livre1(const std::string& prompt, T (Livre::*ler)(), bool (*cabe)(T) = nullptr
 float lamina(const std::string& prompt) { return livre1(prompt, &Livre::real, cabe_lamina, FORA_LAMINA); }
 
 // A date typed dd/mm (columns 1-2 the day, 3 any separator, 4-5 the month), with a depth in columns
-// 6-17 when LAM is given. mostra shows the prompt. A date that cannot be read, a depth written with a
-// decimal comma, a month not 1 to 12, a day that the month has in no year and a depth that the file cannot
-// hold are refused with a line that says why and asked again after the prompt. SEP keeps the separator of
-// the last date.
+// 6-17 when LAM is given. mostra shows the prompt. A date or a depth that cannot be read (the reason names
+// the field that could not), a depth written with a decimal comma, a day or a month left blank, a month not
+// 1 to 12, a day that the month has in no year and a depth that the file cannot hold are refused with a line
+// that says why and asked again after the prompt. SEP keeps the separator of the last date.
 void data(const std::function<void()>& mostra, int32_t& DIA, int32_t& MES_, char& SEP, float* LAM = nullptr) {
   mostra();
   for (;;) {
     int32_t d = 0, m = 0;
     char s = ' ';
     float l = 0;
+    bool sem_dia = false, sem_mes = false;
+    const std::string* ilegivel = &DATA_ILEGIVEL;  // the reason of the field being read
     Leitura r = RESPOSTA_LIVRE([&] {
       Campos c(qw::le_linha());
       d = c.I(2);
+      sem_dia = c.em_branco();
       s = c.A(1)[0];
       m = c.I(2);
-      if (LAM) l = c.F(12, 3);
+      sem_mes = c.em_branco();
+      if (!LAM) return;
+      ilegivel = &LAMINA_ILEGIVEL;
+      l = c.F(12, 3);
     });
     std::string porque;
     if (r == Leitura::ILEGIVEL) {
-      porque = DATA_ILEGIVEL;
+      porque = *ilegivel;
     } else if (r == Leitura::LIDA) {
-      if (!mes_valido(m)) {
+      if (sem_dia || sem_mes) {
+        porque = falta(sem_dia, sem_mes);
+      } else if (!mes_valido(m)) {
         porque = FORA_MES;
       } else if (d < 1 || d > ULTIMO_DIA(m)) {
         porque = brancos(3) + "Essa data não existe: os dias do mês "_w + std::to_string(m) + " vão de 1 a "_w +

@@ -4,6 +4,7 @@
 #include "diretorias.h"
 #include "mensagem.h"
 #include "nomes_dados.h"
+#include "nomes_disco.h"
 #include "respostas.h"
 #include "rotinas_minhas.h"
 

@@ -4,6 +4,7 @@
 
 #include "diretorias.h"
 #include "mensagem.h"
+#include "nomes_disco.h"
 #include "registos.h"
 #include "pasta_dados.h"
 #include "rotinas_minhas.h"
@@ -12,6 +13,22 @@ namespace {
 bool tem_unidade(const std::string& DIRET) {
   return DIRET.size() >= 2 && std::isalpha(static_cast<unsigned char>(DIRET[0])) && DIRET[1] == ':';
 }
+
+// Opens a folder (abre_pasta); "" when it is open, else the sentence that says why not, from what failed: the
+// errno of the change of directory ("Não se pode entrar na pasta x: não existe.", the path shown as VISIVEL
+// shows it in the room that the sentence leaves from row linha, column coluna, to the end of row ultima), or
+// the entries that stand for one name of the path.
+std::string tenta_abrir(const std::string& caminho, std::string& aviso, int linha, int coluna, int ultima) {
+  try {
+    if (abre_pasta(caminho, aviso)) return "";
+  } catch (const NomeAmbiguo& e) {
+    return e.aviso;
+  }
+  const std::string razao = razao_sistema(errno);
+  const std::string inicio = "Não se pode entrar na pasta "_w, fim = (razao.empty() ? "" : ": " + razao) + ".";
+  return inicio + VISIVEL(apara(caminho), linha, coluna + static_cast<int>(inicio.size() + fim.size()), ultima) + fim;
+}
+
 }  // namespace
 
 std::string UNIDADE(const std::string& DIRET) { return tem_unidade(DIRET) ? DIRET.substr(0, 2) : ""; }
@@ -42,8 +59,8 @@ std::string FICHDIR(const std::string& DIRET0) {
 }
 
 bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
-  if (!existe(FICHDIR)) return false;
   try {
+    if (!existe(FICHDIR)) return false;
     FicheiroLeitura f(FICHDIR);
     std::string r = f.registo("a pasta dos dados");
     if (ultimo(r) == 0) return false;
@@ -55,15 +72,27 @@ bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET) {
 }
 
 void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF) {
+  // The folder of the settings file that could not be opened, said once: the reloads that follow find it so
+  // again without a word, until it opens or the settings file names another.
+  static std::string dita;
   DIRETORIA_CORRENTE(DIRET0);
   std::string aviso;
-  if (!LE_DIRETORIA(FICHDIR(DIRET0), DIRET) || !abre_pasta(DIRET, aviso)) {
+  const bool guardada = LE_DIRETORIA(FICHDIR(DIRET0), DIRET);
+  const std::string porque = guardada ? tenta_abrir(DIRET, aviso, 1, 1, Grelha::LINHAS) : "";
+  std::string diz;
+  if (!porque.empty() && apara(DIRET) != dita)
+    diz = "A pasta dos dados guardada em "_w + FICHDIR(DIRET0) + " não pode ser usada. "_w + porque +
+          " O programa continua na pasta de partida, "_w + apara(DIRET0) + ".";
+  dita = porque.empty() ? "" : apara(DIRET);
+  if (!guardada || !porque.empty()) {
     DIRET = DIRET0;
-    abre_pasta(DIRET0, aviso);
+    // The start folder is the current directory: nothing to find by its name.
+    abre_pasta(".", aviso);
   }
-  // What the opening could not put right is read before the menu comes.
-  if (!aviso.empty()) {
-    mensagem(aviso);
+  // What could not be used or put right is read before the menu comes.
+  if (!diz.empty()) mensagem(diz);
+  if (!aviso.empty()) mensagem(aviso);
+  if (!diz.empty() || !aviso.empty()) {
     ENTER();
     SALTA();
   }
@@ -109,20 +138,21 @@ void DEFEIT(const std::string& DIRET0, std::string& DIRET) {
     std::string resposta = qw::le_linha();
     if (ultimo(resposta) == 0) return;
     // A folder of any depth is taken whole, as the start folder is.
-    if (abre_pasta(resposta, aviso)) {
+    const std::string porque = tenta_abrir(resposta, aviso, 13, 4, 13);
+    if (porque.empty()) {
       DIRET = PASTA_FIXA(resposta);
       break;
     }
-    // Why, while errno still says it.
-    const std::string porque =
-        errno == EACCES ? "Não tem permissão para entrar na pasta "_w : "Não existe a pasta "_w;
     // The refused answer is wiped before the prompt is written again (to the end of the screen at most), and
-    // the reason stays above the prompt, on a row of its own.
+    // the reason stays above the prompt, on rows of its own: 13, and 14 for a long one.
     const size_t RESTO = (Grelha::LINHAS - 16) * Grelha::COLUNAS + (Grelha::COLUNAS - 32 + 1);
     qw::fq_settextposition(16, 32);
     qw::fq_outtext(std::string(std::min(resposta.size(), RESTO), ' '));
-    qw::fq_settextposition(13, 4);
-    mensagem(porque + VISIVEL(apara(resposta), 13, 4 + static_cast<int>(porque.size()), 13));
+    const std::vector<std::string> linhas = linhas_mensagem(porque, 4);
+    for (size_t i = 0; i < 2; ++i) {
+      qw::fq_settextposition(13 + static_cast<int>(i), i == 0 ? 4 : 1);
+      qw::fq_outtext(i < linhas.size() ? linhas[i] : std::string(Grelha::COLUNAS, ' '));
+    }
   }
   const bool guardada = ALTERA_DIR(DIRET, DIRET0);
   if (guardada && aviso.empty()) return;

@@ -48,11 +48,12 @@ void DIRETORIA_CORRENTE(std::string& DIRET0);
 // empty for a blank DIRET0, which names no folder.
 std::string FICHDIR(const std::string& DIRET0);
 // Record 1 of the settings file, whole, into DIRET; false when the file is absent, unreadable or its
-// first record is empty.
+// first record is empty, or when two folders of its path read as one name.
 bool LE_DIRETORIA(const std::string& FICHDIR, std::string& DIRET);
 // Reload of the data folder (before the initial menu when IDEF is 0): sets DIRET0, DIRET, the
 // current directory and IDEF = 1. The folder is opened (abre_pasta): what it could not put right there
-// is said before the menu, with a pause.
+// is said before the menu, with a pause, and so is a folder named in the settings file that cannot be
+// opened (the start folder is then the data folder), once for as long as it stays so.
 void RECARREGA_DIRETORIA(std::string& DIRET, std::string& DIRET0, int& IDEF);
 // Option 4: change of the data folder, kept in the settings file of the start folder.
 void DEFEIT(const std::string& DIRET0, std::string& DIRET);

@@ -6,12 +6,15 @@
 #   estado     the exit status expected (0 when absent)
 #   check.sh   further checks, run in the start folder after the run
 #   partida    a path below the start folder (made first) where the program is run instead
+#   antes.sh   commands run in the start folder before the run (to take a permission away, for instance)
+#   sem_privilegios  the program runs with file permissions in force: as root, without the capabilities
+#              that pass over them; exit 77 (skipped) when they cannot be dropped
 # "@PASTA@" in the script and in inicio/ text files stands for the start folder's path.
 set -u
 prog=$1
 dir=$(cd "$2" && pwd)
 work=$(mktemp -d /tmp/sessao.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+rwx "$work"; rm -rf "$work"' EXIT
 mkdir "$work/pasta"
 pasta="$work/pasta"
 if [ -d "$dir/inicio" ]; then
@@ -24,7 +27,13 @@ if [ -f "$dir/partida" ]; then
   corre="$pasta/$(cat "$dir/partida")"
   mkdir -p "$corre"
 fi
-(cd "$corre" && "$prog" --script "$work/script.txt" --screens "$work/ecras.txt") 2> "$work/erros.txt"
+[ -f "$dir/antes.sh" ] && (cd "$pasta" && PASTA="$pasta" sh "$dir/antes.sh")
+sem=""
+if [ -f "$dir/sem_privilegios" ] && [ "$(id -u)" = 0 ]; then
+  sem="setpriv --inh-caps=-dac_override,-dac_read_search --bounding-set=-dac_override,-dac_read_search"
+  $sem true 2>/dev/null || { echo "skipped: the capabilities of root cannot be dropped here"; exit 77; }
+fi
+(cd "$corre" && $sem "$prog" --script "$work/script.txt" --screens "$work/ecras.txt") 2> "$work/erros.txt"
 estado=$?
 esperado=0
 [ -f "$dir/estado" ] && esperado=$(cat "$dir/estado")

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <memory>
 
@@ -38,8 +39,12 @@ bool diretoria_corrente(std::string& caminho) {
 }
 
 bool muda_diretoria(const std::string& caminho) {
-  std::string c = apara(caminho);
-  return !c.empty() && chdir(pasta_no_disco(c).c_str()) == 0;
+  const std::string c = apara(caminho);
+  if (c.empty()) {
+    errno = ENOENT;  // as chdir says of an empty path
+    return false;
+  }
+  return chdir(pasta_no_disco(c).c_str()) == 0;
 }
 
 bool existe(const std::string& nome) { return S_ISREG(modo(no_disco(nome))); }

@@ -105,6 +105,7 @@ std::string Campos::campo(int w) {
   std::string c = pos_ < registo_.size() ? registo_.substr(pos_, w) : "";
   c.resize(w, ' ');
   pos_ += w;
+  em_branco_ = sem_brancos(c).empty();
   return c;
 }
 

@@ -31,6 +31,8 @@ class Campos {
   std::string A(int w);
   // Skips w columns.
   void X(int w);
+  // Whether the last field read was blank (read as 0), so that a caller can tell a missing value from a 0.
+  bool em_branco() const { return em_branco_; }
 
  private:
   std::string campo(int w);
@@ -38,6 +40,7 @@ class Campos {
   std::string registo_, ficheiro_;
   int linha_;
   size_t pos_ = 0;
+  bool em_branco_ = false;
 };
 
 // A number written with a decimal comma: a word with a comma between two digits and no decimal point
