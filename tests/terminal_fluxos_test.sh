@@ -76,7 +76,7 @@ aleatorio() {
            printf "%c", b; n++ } }' | LC_ALL=C envia
   sleep 0.3
   tm send-keys -t teste Enter
-  espera_texto "Não existe a pasta"
+  espera_texto "Não se pode entrar na pasta"
   termina abcd
 }
 
