@@ -88,7 +88,10 @@ std::vector<Renomeacao> poe_no_lugar(int pasta, std::vector<Renomeacao>& pares) 
   // A temporary file that is gone was renamed before its writer died.
   for (const Renomeacao& r : antigas)
     if (existe_entrada(pasta, r.temporario)) (substitui(pares, r.destino) ? substituidas : pendentes).push_back(r);
-  if (pares.size() > 1) {
+  // Without a note of its own, a set that replaces a file of the dead writer's note would leave that note
+  // listing the older file, to be put back over the newer one by the next opening.
+  const bool anota = pares.size() > 1 || !substituidas.empty();
+  if (anota) {
     std::vector<Renomeacao> todas = pendentes;
     todas.insert(todas.end(), pares.begin(), pares.end());
     if (nota == Nota::ALHEIA || !escreve(pasta, todas))
@@ -96,17 +99,18 @@ std::vector<Renomeacao> poe_no_lugar(int pasta, std::vector<Renomeacao>& pares) 
                          nota == Nota::ALHEIA ? "não foi possível escrever o ficheiro (existe outro com esse nome)"_w
                                               : "não foi possível escrever o ficheiro"_w);
   }
+  bool renomeou = false;
   for (std::vector<Renomeacao>* v : {&pendentes, &pares})
-    for (Renomeacao& r : *v) r.feita = renameat(pasta, r.temporario.c_str(), pasta, r.destino.c_str()) == 0;
-  fsync(pasta);
+    for (Renomeacao& r : *v)
+      renomeou = (r.feita = renameat(pasta, r.temporario.c_str(), pasta, r.destino.c_str()) == 0) || renomeou;
+  if (renomeou) fsync(pasta);
   for (const Renomeacao& r : substituidas) unlinkat(pasta, r.temporario.c_str(), 0);
   std::vector<Renomeacao> restantes;
   for (const Renomeacao& r : pendentes)
     if (!r.feita) restantes.push_back(r);
-  const bool mudou = pares.size() > 1 || restantes.size() != antigas.size();
-  if (restantes.empty() && (nota == Nota::DO_PROGRAMA || pares.size() > 1))
+  if (restantes.empty() && (nota == Nota::DO_PROGRAMA || anota))
     apaga(pasta);
-  else if (!restantes.empty() && mudou)
+  else if (!restantes.empty() && (anota || restantes.size() != antigas.size()))
     escreve(pasta, restantes);
   return restantes;
 }
