@@ -33,8 +33,8 @@
 #include "nota_renomeacao.h"
 
 // Puts a set of temporary files (whole and flushed to disk) in place in folder pasta (a descriptor), as
-// above; the caller holds the folder's lock and holds back the signals that end the program. A rename that
-// fails does not stop the others; each pair says whether it was done. Returns the renames of the dead
-// writer's note that cannot be done now: the note stays with them alone, for the next opening. Throws
-// ErroFicheiro, renaming nothing, when the set's note cannot be written.
+// above; the caller holds the folder's lock and holds back the signals that end the program. Each pair
+// says whether it was done, and why not (erro): a rename that fails does not stop the others, and when the
+// set's note cannot be written none is renamed. Returns the renames of the dead writer's note that cannot
+// be done now, each with its erro: the note stays with them alone, for the next opening.
 std::vector<Renomeacao> poe_no_lugar(int pasta, std::vector<Renomeacao>& pares);
