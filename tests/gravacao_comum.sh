@@ -1,5 +1,5 @@
 # What the tests of the data folder's safety share; sourced with the program and the shim (tests/intercepta.cpp)
-# as $1 and $2. Gives $work (removed at the end); falha MESSAGE (the entries of the folder $pasta shown too);
+# as $1 and $2. Gives $work (removed at the end, unless GUARDA is set, to look into it); falha MESSAGE (the entries of the folder $pasta shown too);
 # the scripts $work/corrida.txt (option 3 with the sample files, output code c, every year with the same data:
 # three result files), $work/um_ano.txt (the same for one year: two files), $work/solo.txt (option 2 writes the
 # soil file x_FRT.txt over one that exists) and $work/fim.txt (option 5 at once); prepara FOLDER (the sample

@@ -1,6 +1,6 @@
 // Loaded with LD_PRELOAD by the tests of the data folder's safety. It sees the program's calls that create,
-// write, flush, rename, remove and lock files (openat, write to a regular file, fsync, renameat, unlinkat,
-// flock), counts them from 1, and does what the environment asks:
+// write, flush, rename, remove and lock files (openat, write to a regular file, which is the note's or a
+// screens file's, fsync, renameat, unlinkat, flock), counts them from 1, and does what the environment asks:
 //   INTERCEPTA_TRACO=FILE    appends "N CALL NAMES" for each call (the names it is given, or its file's name);
 //   INTERCEPTA_PARA=N        at call N, creates the file INTERCEPTA_MARCA and waits there, at most 30 s, for
 //                            the test to kill the process or to create the file INTERCEPTA_SOLTA;
