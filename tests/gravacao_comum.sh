@@ -1,13 +1,13 @@
-# What the tests of the data folder's safety share; sourced with the program and the shim (tests/intercepta.cpp)
-# as $1 and $2. Gives $work (removed at the end, unless GUARDA is set, to look into it); falha MESSAGE (the entries of the folder $pasta shown too);
-# the scripts $work/corrida.txt (option 3 with the sample files, output code c, every year with the same data:
-# three result files), $work/um_ano.txt (the same for one year: two files), $work/solo.txt (option 2 writes the
-# soil file x_FRT.txt over one that exists) and $work/fim.txt (option 5 at once); prepara FOLDER (the sample
-# files, the earlier results of code c and an earlier x_FRT.txt, all "anterior"); corre FOLDER SCRIPT
-# [VAR=VALUE...] (the program in FOLDER with the shim and those settings, its screens in the file $ECRAS when
-# set), and lanca with the same arguments, to be run in the background (& gives the program's id in $!);
-# passo TRACE PATTERN (the number of the first call of a trace of the shim that matches); espera FILE MESSAGE
-# (at most 30 s); sem_restos FOLDER MESSAGE (no temporary file nor note is left).
+# What the tests of the data folder's safety share; sourced with the program and the shim (tests/intercepta.cpp) as
+# $1 and $2. Gives $work (removed at the end, unless GUARDA is set, to look into it); falha MESSAGE (the entries of
+# the folder $pasta shown too); the scripts $work/corrida.txt (option 3 with the sample files, output code c, every
+# year with the same data: three result files), $work/um_ano.txt (the same for one year: two files), $work/solo.txt
+# (option 2 writes the soil file x_FRT.txt over one that exists) and $work/fim.txt (option 5 at once); prepara
+# FOLDER (the sample files, the earlier results of code c and an earlier x_FRT.txt, all "anterior"); corre FOLDER
+# SCRIPT [VAR=VALUE...] (the program in FOLDER with the shim and those settings, its screens in the file $ECRAS
+# when set), and lanca with the same arguments, to be run in the background (& gives the program's id in $!); passo
+# TRACE PATTERN (the number of the first call of a trace of the shim that matches); espera FILE MESSAGE (at most 30
+# s); sem_restos FOLDER MESSAGE (no temporary file nor note is left).
 set -u
 programa=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 shim=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")

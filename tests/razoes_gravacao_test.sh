@@ -25,22 +25,24 @@ printf 'show\ntype\nclick 17 10\n' >>"$work/ate_ao_fim.txt"
 sed '/^type c$/q' "$work/corrida.txt" >"$work/ate_ao_codigo.txt"
 printf 'type s\nshow\ntype\nclick 17 10\n' >>"$work/ate_ao_codigo.txt"
 
-# What fails (a setting of the shim), the script, and the message, whose file and reason come from the failure.
-while IFS='|' read -r falha script mensagem; do
+# What fails (a setting of the shim), the script, and the message: its file, what could not be done to it
+# and why, all taken from the failure.
+while IFS='|' read -r falha script ficheiro feito razao; do
   pasta="$work/caso$((${n:-0} + 1))"
   n=$((${n:-0} + 1))
   prepara "$pasta"
   corre "$pasta" "$work/$script.txt" "$falha" || falha "$falha: a corrida não acabou ($(cat "$ECRAS"))"
+  mensagem="Erro no ficheiro $ficheiro: não foi possível $feito o ficheiro ($razao)"
   ecras | grep -qF " $mensagem " || falha "$falha: não disse \"$mensagem\": $(ecras)"
   ecras | grep -qF " $MANTIDOS " || falha "$falha: não disse que os resultados anteriores ficam: $(ecras)"
   ! ecras | grep -q -e paludex -e '\.tmp' || falha "$falha: nomeou um ficheiro do programa: $(ecras)"
   mantidos "$pasta" "$falha"
 done <<'CASOS'
-INTERCEPTA_CHEIO=.c_NRG.txt.paludex-|ate_ao_fim|Erro no ficheiro c_NRG.txt: não foi possível escrever o ficheiro (não há espaço no disco)
-INTERCEPTA_FALHA=fsync ENOSPC .c_BAL.txt|ate_ao_fim|Erro no ficheiro c_BAL.txt: não foi possível escrever o ficheiro (não há espaço no disco)
-INTERCEPTA_FALHA=write EDQUOT .paludex_renomeia.|ate_ao_fim|Erro no ficheiro c_NRG.txt: não foi possível escrever o ficheiro (não há espaço no disco)
-INTERCEPTA_FALHA=renameat EROFS|ate_ao_fim|Erro no ficheiro c_NRG.txt: não foi possível escrever o ficheiro (o disco só pode ser lido)
-INTERCEPTA_FALHA=openat ENOSPC .c_BAL.txt.paludex-|ate_ao_codigo|Erro no ficheiro c_BAL.txt: não foi possível criar o ficheiro (não há espaço no disco)
+INTERCEPTA_CHEIO=.c_NRG.txt.paludex-|ate_ao_fim|c_NRG.txt|escrever|não há espaço no disco
+INTERCEPTA_FALHA=fsync ENOSPC .c_BAL.txt|ate_ao_fim|c_BAL.txt|escrever|não há espaço no disco
+INTERCEPTA_FALHA=write EDQUOT .paludex_renomeia.|ate_ao_fim|c_NRG.txt|escrever|não há espaço no disco
+INTERCEPTA_FALHA=renameat EROFS|ate_ao_fim|c_NRG.txt|escrever|o disco só pode ser lido
+INTERCEPTA_FALHA=openat ENOSPC .c_BAL.txt.paludex-|ate_ao_codigo|c_BAL.txt|criar|não há espaço no disco
 CASOS
 
 # A run killed once its note is in place and its requirement report renamed; the folder then cannot be
@@ -55,11 +57,14 @@ for erro in "EROFS|o disco só pode ser lido" "EACCES|não há permissão"; do
   lanca "$pasta" "$work/corrida.txt" INTERCEPTA_MORTE="$(passo "$work/traco" 'renameat [^ ]+ c_frq')" &
   wait $! 2>/dev/null
   corre "$pasta" "$work/aviso.txt" INTERCEPTA_FALHA="renameat ${erro%%|*}" || falha "$erro: a abertura falhou"
-  aviso="Não foi possível concluir uma gravação interrompida: c_frq.txt, c_BAL.txt esperam: a pasta não pode ser escrita (${erro#*|}); a gravação conclui-se quando a pasta for aberta de novo e puder ser escrita."
+  aviso="Não foi possível concluir uma gravação interrompida: c_frq.txt, c_BAL.txt esperam: a pasta não pode ser"
+  aviso="$aviso escrita (${erro#*|}); a gravação conclui-se quando a pasta for aberta de novo e puder ser escrita."
   ecras | grep -qF "$aviso" || falha "$erro: não disse \"$aviso\": $(ecras)"
   [ -e "$pasta/.paludex_renomeia" ] || falha "$erro: a nota não ficou"
   corre "$pasta" "$work/fim.txt" || falha "$erro: a abertura seguinte falhou"
-  for f in c_NRG c_BAL c_frq; do cmp -s "$pasta/$f.txt" "$work/novo/$f.txt" || falha "$erro: $f.txt não é o novo"; done
+  for f in c_NRG c_BAL c_frq; do
+    cmp -s "$pasta/$f.txt" "$work/novo/$f.txt" || falha "$erro: $f.txt não é o novo"
+  done
   sem_restos "$pasta" "$erro"
 done
 echo "ok"

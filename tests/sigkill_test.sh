@@ -27,8 +27,8 @@ reabre() {
 # its temporary files bear the draw Morta1.
 planta() {
   for f in x_FRT y_FRT; do printf 'morta\r\n' >"$1/.$f.txt.paludex-Morta1.tmp"; done
-  printf 'paludex renomeia\n.x_FRT.txt.paludex-Morta1.tmp\000x_FRT.txt\000.y_FRT.txt.paludex-Morta1.tmp\000y_FRT.txt\000' \
-    >"$1/.paludex_renomeia"
+  printf 'paludex renomeia\n%s\000%s\000%s\000%s\000' .x_FRT.txt.paludex-Morta1.tmp x_FRT.txt \
+    .y_FRT.txt.paludex-Morta1.tmp y_FRT.txt >"$1/.paludex_renomeia"
 }
 
 # The run of script $2 in a folder of prepara, held at its step $3 (0: not held) while planta runs there, and
