@@ -6,8 +6,10 @@
 
 #include "consola_script.h"
 #include "consola_terminal.h"
+#include "linha_espera.h"
 #include "paludex.h"
 #include "temporarios.h"
+#include "trinco.h"
 
 namespace {
 
@@ -16,9 +18,11 @@ int uso() {
   return 2;
 }
 
-// The framework's end of program: "Finished" in the status line and the Yes/No box.
+// The framework's end of program: "Finished" in the status line and the Yes/No box. A wait for another
+// program that writes in the data folder is shown on the window.
 int corre(Consola& c) {
   usa_consola(&c);
+  avisa_espera(linha_espera);
   PALUDEX();
   c.estado("Finished");
   if (!c.caixa_fim("Program Terminated with exit code 0\nExit Window?")) c.espera_fecho();

@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "erro.h"
+#include "ficheiro_escrita.h"
 #include "mensagem.h"
 #include "cultura.h"
 #include "paludec.h"
@@ -14,12 +15,16 @@ namespace {
 // An option that meets a file it cannot read or write, or refuses, ends with its message; the menu
 // comes again. A fault of the program itself is shown the same way rather than ending the run.
 void OPCAO(int IOP, int& IERR, const std::string& DIRET) {
-  std::string texto;
+  std::string texto, depois;
   try {
     if (IOP == 1) CRIA_CULTURA(IERR);
     if (IOP == 2) SOLO(IERR);
     if (IOP == 3) PALUDEC(IERR, DIRET);
     return;
+  } catch (const ErroGravacao& e) {
+    texto = e.mensagem();
+    // A run that could not write its result files has put none of them in place.
+    if (IOP == 3 && e.intactos) depois = "Os resultados que já existiam com este código ficam como estavam."_w;
   } catch (const ErroFicheiro& e) {
     texto = e.mensagem();
   } catch (const std::exception& e) {
@@ -28,6 +33,7 @@ void OPCAO(int IOP, int& IERR, const std::string& DIRET) {
   // Whatever the option left on the screen, the rows of the message hold nothing else.
   mensagem("");
   mensagem(" " + texto);
+  if (!depois.empty()) mensagem(" " + depois);
   CARREGUE();
 }
 

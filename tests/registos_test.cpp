@@ -412,6 +412,19 @@ TEST(Escrita, ASetIsPutInPlaceWholeOrNotAtAll) {
   }
 }
 
+// A file that cannot be created says why in the system's words, naming the file and not its temporary one.
+TEST(Escrita, AFileThatCannotBeCreatedSaysWhy) {
+  PastaTemporaria pasta;
+  const std::string nome = std::string(240, 'a') + "_NRG.txt";  // its temporary file's name is too long
+  try {
+    FicheiroEscrita f(nome);
+    ADD_FAILURE() << "created";
+  } catch (const ErroGravacao& e) {
+    EXPECT_EQ(e.mensagem(), "Erro no ficheiro " + nome + ": não foi possível criar o ficheiro (o nome é demasiado comprido)"_w);
+    EXPECT_TRUE(e.intactos);
+  }
+}
+
 TEST_F(FicheiroTest, AccentedTextsRoundTripAsWindows1252) {
   std::string texto = "ALTERAR A LOCALIZAÇÃO DOS FICHEIROS - Opção irá mantêm-se Cálculo"_w;
   EXPECT_EQ(texto.size(), std::string("ALTERAR A LOCALIZACAO DOS FICHEIROS - Opcao ira mantem-se Calculo").size());

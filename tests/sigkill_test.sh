@@ -1,70 +1,105 @@
 #!/bin/sh
-# A run killed (SIGKILL) at any rename of its result files leaves one set once the program opens that data
-# folder again, at start or through option 4: all the earlier files (killed before its note was in place) or
-# all the new ones, and no temporary file nor note. Two instances with one code never mix their sets. The program is held at its Nth rename by a shim loaded
-# before it.  Usage: sigkill_test.sh PROGRAM SHIM
-set -u
-programa=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-shim=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-exemplos=$(cd "$(dirname "$0")/../examples" && pwd)
-work=$(mktemp -d /tmp/sigkill.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-# The sanitizers' runtime wants to be loaded first; here the shim is.
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
-export ASAN_OPTIONS
+# A run killed (SIGKILL) at any step of putting a set of files in place leaves one set once the program opens
+# that data folder again (at start, or through option 4): the newest set put in place or noted whole, or else
+# the set before it, whole; never a mix, never an older file back over a newer one, and no temporary file nor
+# note. The sets: a calculation's three result files, a dialogue's one file, and a dialogue's file that meets
+# the note of a run that died meanwhile. Two instances with one code never mix their sets.
+# Usage: sigkill_test.sh PROGRAM SHIM
+. "$(dirname "$0")/gravacao_comum.sh"
 
-falha() {
-  echo "FALHOU: $1"
-  ls -A "$pasta"
-  exit 1
-}
-
-# Option 3 with the sample files, output code c, every year with the same data (three result files).
-{
-  printf 'click 13 40\nclick 4 1\nclick 7 24\nclick 7 24\nclick 7 24\nclick 7 24\ntype c\ntype s\ntype\n'
-  printf 'click 6 8\ntype 1\ntype 50\ntype 10\ntype\nclick 4 8\ntype 10\ntype 5\ntype s\n'
-  printf 'expect 16 4 Pressione uma tecla para continuar\ntype\nclick 17 10\n'
-} >"$work/corrida.txt"
-
-# A data folder $1 with the sample files and the earlier results of code c.
-prepara() {
-  mkdir "$1"
-  cp "$exemplos"/exemplo_*.txt "$1"
-  for t in NRG BAL frq; do printf 'anterior\r\n' >"$1/c_$t.txt"; done
-}
-
-# Folder $1 holds the results of code c of folder $2 and nothing else of the run.
+# Folder $1 holds the files $3 of folder $2, and nothing else of a set.
 um_conjunto() {
-  for t in NRG BAL frq; do cmp -s "$1/c_$t.txt" "$2/c_$t.txt" || falha "$3: c_$t.txt não é do conjunto esperado"; done
-  [ -z "$(ls -A "$1" | grep -e '\.tmp$' -e paludex_renomeia)" ] || falha "$3: ficou $(ls -A "$1" | tr '\n' ' ')"
+  for f in $3; do cmp -s "$1/$f" "$2/$f" || falha "$4: $f não é do conjunto esperado"; done
+  sem_restos "$1" "$4"
 }
 
-# The run of corrida.txt in $pasta, in the background (started through $PREFIXO when set), held at its rename
-# $1 (with PAUSA_SOLTA, until that file exists); returns once it is held there, marked by the file $2.
-segura() {
-  (cd "$pasta" && PAUSA_RENAME=$1 PAUSA_MARCA="$2" LD_PRELOAD="$shim" exec ${PREFIXO:-} "$programa" \
-    --script "$work/corrida.txt" >/dev/null) &
-  for _ in $(seq 300); do
-    [ -e "$2" ] && return
-    sleep 0.1
+# Folder $1 opened again by a start of the program there ($2 odd) or through option 4 from another folder.
+reabre() {
+  if [ $(($2 % 2)) = 1 ]; then
+    corre "$1" "$work/fim.txt" || falha "$2: o programa não abriu a pasta"
+  else
+    printf 'click 15 70\ntype %s\nclick 17 10\n' "$1" >"$work/opcao4.txt"
+    corre "$(mktemp -d "$work/inicio.XXXXXX")" "$work/opcao4.txt" || falha "$2: a opção 4 falhou"
+  fi
+}
+
+# The note of a run that died while it put x_FRT.txt and y_FRT.txt in place, neither renamed yet, in folder $1;
+# its temporary files bear the draw Morta1.
+planta() {
+  for f in x_FRT y_FRT; do printf 'morta\r\n' >"$1/.$f.txt.paludex-Morta1.tmp"; done
+  printf 'paludex renomeia\n%s\000%s\000%s\000%s\000' .x_FRT.txt.paludex-Morta1.tmp x_FRT.txt \
+    .y_FRT.txt.paludex-Morta1.tmp y_FRT.txt >"$1/.paludex_renomeia"
+}
+
+# The run of script $2 in a folder of prepara, held at its step $3 (0: not held) while planta runs there, and
+# killed at its step $4 (0: not killed); its trace in the file $5 when it is given.
+segura_e_mata() {
+  if [ "$3" = 0 ]; then
+    lanca "$1" "$2" INTERCEPTA_MORTE="$4" ${5:+INTERCEPTA_TRACO="$5"} &
+    wait $! 2>/dev/null
+    return
+  fi
+  lanca "$1" "$2" INTERCEPTA_MORTE="$4" INTERCEPTA_PARA="$3" INTERCEPTA_MARCA="$1.marca" INTERCEPTA_SOLTA="$1.solta" \
+    ${5:+INTERCEPTA_TRACO="$5"} &
+  id=$!
+  espera "$1.marca" "o programa não chegou ao passo $3"
+  planta "$1"
+  touch "$1.solta"
+  wait $id 2>/dev/null
+}
+
+# The run of script $2 (set $1, of the files $3), held at step $4 for planta, killed in turn at each step of
+# its trace (in $work/traco_$1) after that one that renames, removes, flushes or writes a note; the folder then
+# holds, once opened again, the files of folder $5 (the set before) up to the step that commits the set (the
+# first rename of a note, or of one of its files but of the dead run's), those of folder $6 (the newest) after.
+cada_passo() {
+  traco="$work/traco_$1"
+  pasta="$work/$1_traco"
+  prepara "$pasta"
+  segura_e_mata "$pasta" "$2" "$4" 0 "$traco" || falha "$1: a corrida sem morte falhou"
+  compromisso=$(awk -v p="$4" -v f=" $3 " '$1 > p && $2 == "renameat" && ($4 == ".paludex_renomeia" ||
+    (index(f, " " $4 " ") && $3 !~ /Morta1/)) { print $1; exit }' "$traco")
+  [ -n "$compromisso" ] || falha "$1: o conjunto não foi posto no lugar"
+  for k in $(awk -v p="$4" '$1 > p && $2 ~ /^(renameat|unlinkat|fsync|write)$/ { print $1 }' "$traco"); do
+    pasta="$work/$1$k"
+    prepara "$pasta"
+    segura_e_mata "$pasta" "$2" "$4" "$k"
+    [ $? = 137 ] || falha "$1 $k: o programa não morreu nesse passo ($(sed -n "${k}p" "$traco"))"
+    reabre "$pasta" "$k"
+    if [ "$k" -gt "$compromisso" ]; then esperado=$6; else esperado=$5; fi
+    um_conjunto "$pasta" "$esperado" "$3" "$1, morto em $(sed -n "${k}p" "$traco")"
   done
-  falha "$1: o programa não chegou à renomeação"
 }
 
-pasta="$work/novo"
-prepara "$pasta"
-(cd "$pasta" && "$programa" --script "$work/corrida.txt" >/dev/null) || falha "a corrida sem morte falhou"
+# The sets before and after: the earlier files, and the new ones of a run that is not killed.
 pasta="$work/anterior"
 prepara "$pasta"
+pasta="$work/novo"
+prepara "$pasta"
+corre "$pasta" "$work/corrida.txt" INTERCEPTA_TRACO="$work/traco_corrida" && corre "$pasta" "$work/solo.txt" ||
+  falha "as corridas sem morte falharam"
+mkdir "$work/morta" "$work/morta_e_nova"
+for f in x_FRT y_FRT; do printf 'morta\r\n' >"$work/morta/$f.txt"; done
+cp "$work/novo/x_FRT.txt" "$work/morta_e_nova/x_FRT.txt"
+cp "$work/morta/y_FRT.txt" "$work/morta_e_nova/y_FRT.txt"
 
-# The renames of the set: 1 the note into place, 2 the requirement report, 3 the frequency file, 4 the
-# water-balance report. Odd kills are opened again at start, even ones through option 4.
-for n in 1 2 3 4; do
+cada_passo calculo "$work/corrida.txt" "c_NRG.txt c_frq.txt c_BAL.txt" 0 "$work/anterior" "$work/novo"
+cada_passo dialogo "$work/solo.txt" "x_FRT.txt" 0 "$work/anterior" "$work/novo"
+# The dialogue held as it flushes its file, its folder's lock held, while a run that died leaves its note: the
+# dialogue finishes that note, its own file replacing the dead run's. The set before is the dead run's.
+cada_passo nota_morta "$work/solo.txt" "x_FRT.txt y_FRT.txt" "$(passo "$work/traco_dialogo" 'fsync \.x_FRT\.txt\.')" \
+  "$work/morta" "$work/morta_e_nova"
+
+# Held at each rename of the calculation's set (its note, the requirement report, the frequency file, the
+# water-balance report) and killed there from outside: the note is being written, then it lists the set.
+n=0
+for k in $(grep ' renameat ' "$work/traco_corrida" | cut -d ' ' -f 1); do
+  n=$((n + 1))
   pasta="$work/morta$n"
   prepara "$pasta"
-  marca="$work/marca$n"
-  segura "$n" "$marca"
+  lanca "$pasta" "$work/corrida.txt" INTERCEPTA_PARA="$k" INTERCEPTA_MARCA="$work/marca$n" &
   id=$!
+  espera "$work/marca$n" "$n: o programa não chegou à renomeação"
   nota="$pasta/.paludex_renomeia"
   if [ "$n" = 1 ]; then
     [ -n "$(ls -A "$pasta" | grep '^\.\.paludex_renomeia\.paludex-')" ] && [ ! -e "$nota" ] ||
@@ -80,60 +115,30 @@ for n in 1 2 3 4; do
     done || falha "$n: a nota não lista o conjunto"
   fi
   kill -KILL "$id"
-  wait "$id"
-  if [ $((n % 2)) = 1 ]; then
-    printf 'click 17 10\n' >"$work/fim.txt"
-    (cd "$pasta" && "$programa" --script "$work/fim.txt" >/dev/null) || falha "$n: o programa não abriu a pasta"
-  else
-    mkdir "$work/inicio$n"
-    printf 'click 15 70\ntype %s\nclick 17 10\n' "$pasta" >"$work/fim.txt"
-    (cd "$work/inicio$n" && "$programa" --script "$work/fim.txt" >/dev/null) || falha "$n: a opção 4 falhou"
-  fi
-  if [ "$n" = 1 ]; then um_conjunto "$pasta" "$work/anterior" "$n"; else um_conjunto "$pasta" "$work/novo" "$n"; fi
+  wait "$id" 2>/dev/null
+  reabre "$pasta" "$n"
+  if [ "$n" = 1 ]; then antes="$work/anterior"; else antes="$work/novo"; fi
+  um_conjunto "$pasta" "$antes" "c_NRG.txt c_frq.txt c_BAL.txt" "renomeação $n"
 done
 
 # Two instances in one folder with one code: A (every year, three files) held between two of its renames,
 # B (one year, two files) started meanwhile. B waits at its opening of the folder while A puts its set in
 # place, then runs whole: A's set lands whole and then B's, as when they run one after the other.
-{
-  printf 'click 13 40\nclick 4 1\nclick 7 24\nclick 7 24\nclick 7 24\nclick 7 24\ntype c\ntype s\ntype 1995\n'
-  printf 'type 10\ntype 50\ntype 10\ntype\nclick 4 8\ntype 10\ntype 5\ntype s\n'
-  printf 'expect 12 4 Pressione uma tecla para continuar\ntype\nclick 17 10\n'
-} >"$work/um_ano.txt"
 pasta="$work/seguidas"
 prepara "$pasta"
-(cd "$pasta" && "$programa" --script "$work/corrida.txt" >/dev/null && "$programa" --script "$work/um_ano.txt" >/dev/null) ||
-  falha "as corridas seguidas falharam"
+corre "$pasta" "$work/corrida.txt" && corre "$pasta" "$work/um_ano.txt" || falha "as corridas seguidas falharam"
 pasta="$work/juntas"
 prepara "$pasta"
-PAUSA_SOLTA="$work/solta" segura 3 "$work/marca_a"
+lanca "$pasta" "$work/corrida.txt" INTERCEPTA_PARA="$(passo "$work/traco_corrida" 'renameat [^ ]+ c_frq')" \
+  INTERCEPTA_MARCA="$work/marca_a" INTERCEPTA_SOLTA="$work/solta" &
 a=$!
-(cd "$pasta" && exec "$programa" --script "$work/um_ano.txt" >/dev/null) &
+espera "$work/marca_a" "A não chegou à renomeação"
+lanca "$pasta" "$work/um_ano.txt" &
 b=$!
 sleep 1
 kill -0 "$b" 2>/dev/null || falha "B não esperou pelo conjunto de A"
 touch "$work/solta"
 wait "$a" || falha "A falhou"
 wait "$b" || falha "B falhou"
-um_conjunto "$pasta" "$work/seguidas" "duas instâncias"
-
-# A run killed inside a process-id space of its own (as in a container), where its id is 1, the id of a live
-# process outside it: a start outside finishes its set, a newer run of the same code replaces its reports,
-# and a start inside such a space again leaves the newer ones. Skipped where such spaces are not permitted.
-espaco="unshare -pf --kill-child"
-if $espaco true 2>/dev/null; then
-  pasta="$work/espaco"
-  prepara "$pasta"
-  PREFIXO=$espaco segura 3 "$work/marca_espaco"
-  kill -KILL $!
-  wait $!
-  printf 'click 17 10\n' >"$work/fim.txt"
-  (cd "$pasta" && "$programa" --script "$work/fim.txt" >/dev/null) || falha "espaço: o programa não abriu a pasta"
-  um_conjunto "$pasta" "$work/novo" "espaço, depois do arranque fora"
-  (cd "$pasta" && "$programa" --script "$work/um_ano.txt" >/dev/null) || falha "espaço: a corrida nova falhou"
-  (cd "$pasta" && $espaco "$programa" --script "$work/fim.txt" >/dev/null) || falha "espaço: o arranque dentro falhou"
-  um_conjunto "$pasta" "$work/seguidas" "espaço, depois do arranque dentro"
-else
-  echo "unshare -pf not permitted: the run in a process-id space of its own skipped"
-fi
+um_conjunto "$pasta" "$work/seguidas" "c_NRG.txt c_frq.txt c_BAL.txt" "duas instâncias"
 echo "ok"

@@ -19,6 +19,9 @@ ErroFicheiro::ErroFicheiro(const std::string& ficheiro, int linha, const std::st
       linha(linha),
       problema(problema) {}
 
+ErroFicheiro::ErroFicheiro(const std::string& ficheiro, int linha, const std::string& problema, int erro)
+    : ErroFicheiro(ficheiro, linha, com_razao(problema, erro)) {}
+
 std::string ErroFicheiro::mensagem() const { return forma(ficheiro, linha, problema); }
 
 std::string razao_sistema(int erro) {
@@ -47,4 +50,9 @@ std::string razao_sistema(int erro) {
     default:
       return "";
   }
+}
+
+std::string com_razao(const std::string& texto, int erro) {
+  const std::string razao = razao_sistema(erro);
+  return razao.empty() ? texto : texto + " (" + razao + ")";
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "cp1252.h"
@@ -20,6 +21,9 @@ namespace {
 const std::string NAO_CRIADO = "não foi possível criar o ficheiro"_w,
                   NAO_ESCRITO = "não foi possível escrever o ficheiro"_w;
 
+// A file of someone else's at the note's name, which the user can remove: the program puts no set beside it.
+std::string nota_alheia() { return NAO_ESCRITO + " (há na pasta um "_w + NOME_NOTA + " que não é do programa)"_w; }
+
 // The folder of a name on disk and its entry there.
 std::string pasta_de(const std::string& disco) {
   const size_t barra = disco.rfind('/');
@@ -33,8 +37,6 @@ bool pasta_em(int pasta, const std::string& entrada) {
   return fstatat(pasta, entrada.c_str(), &st, 0) == 0 && S_ISDIR(st.st_mode);
 }
 
-const std::string PASTA_NO_NOME = NAO_ESCRITO + " (existe uma pasta com esse nome)";
-
 }  // namespace
 
 FicheiroEscrita::FicheiroEscrita(const std::string& nome) {
@@ -42,22 +44,23 @@ FicheiroEscrita::FicheiroEscrita(const std::string& nome) {
   nome_ = de_utf8(disco);
   destino_ = entrada_de(disco);
   pasta_ = open(pasta_de(disco).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  int fd = -1;
+  int fd = -1, erro = errno;  // why the folder cannot be opened, when it cannot
   if (pasta_ >= 0) {
     // Created and locked while no other instance tidies the folder.
     TrincoPasta trinco(pasta_);
     fd = cria_temporario(pasta_, destino_, temporario_, nota_);
+    erro = errno;  // EMFILE too when the table of noted temporary files is full
     if (fd >= 0) tranca(fd);
   }
   if (fd >= 0 && (f_ = fdopen(fd, "wb"))) return;
-  const bool cheia = fd < 0 && errno == EMFILE;
   if (fd >= 0) {
+    erro = errno;
     close(fd);
     unlinkat(pasta_, temporario_.c_str(), 0);
   }
   esquece_temporario(nota_);
   if (pasta_ >= 0) close(pasta_);
-  throw ErroFicheiro(nome_, 0, cheia ? NAO_CRIADO + " (demasiados ficheiros a escrever ao mesmo tempo)" : NAO_CRIADO);
+  throw ErroGravacao(nome_, NAO_CRIADO, erro, true);
 }
 
 FicheiroEscrita::~FicheiroEscrita() {
@@ -68,17 +71,20 @@ FicheiroEscrita::~FicheiroEscrita() {
 }
 
 void FicheiroEscrita::registo(const std::string& texto) {
-  std::fwrite(texto.data(), 1, texto.size(), f_);
-  std::fwrite("\r\n", 1, 2, f_);
+  // The first failure says why: by the time the file is closed, errno may say something else.
+  const bool escrito =
+      std::fwrite(texto.data(), 1, texto.size(), f_) == texto.size() && std::fwrite("\r\n", 1, 2, f_) == 2;
+  if (!escrito && erro_ == 0) erro_ = errno;
 }
 
 void FicheiroEscrita::fecha() {
   // Flushed to disk before it is renamed: a power cut cannot leave a renamed but empty file.
-  bool escrito = std::fflush(f_) == 0 && !std::ferror(f_) && fsync(fileno(f_)) == 0;
-  escrito = std::fclose(f_) == 0 && escrito;
+  if (std::fflush(f_) != 0 && erro_ == 0) erro_ = errno;
+  if (erro_ == 0 && fsync(fileno(f_)) != 0) erro_ = errno;
+  if (std::fclose(f_) != 0 && erro_ == 0) erro_ = errno;
   f_ = nullptr;
-  if (!escrito) throw ErroFicheiro(nome_, 0, NAO_ESCRITO);
-  if (pasta_em(pasta_, destino_)) throw ErroFicheiro(nome_, 0, PASTA_NO_NOME);
+  if (erro_ != 0) throw ErroGravacao(nome_, NAO_ESCRITO, erro_, true);
+  if (pasta_em(pasta_, destino_)) throw ErroGravacao(nome_, NAO_ESCRITO, EISDIR, true);
 }
 
 void FicheiroEscrita::conclui() { conclui_juntos({this}); }
@@ -100,10 +106,14 @@ void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros) {
       }
     }
   }
-  for (size_t i = 0; i < pares.size(); ++i)
-    if (!pares[i].feita) throw ErroFicheiro(ficheiros[i]->nome_, 0, NAO_ESCRITO);
+  const bool intactos = std::none_of(pares.begin(), pares.end(), [](const Renomeacao& r) { return r.feita; });
+  for (size_t i = 0; i < pares.size(); ++i) {
+    if (pares[i].feita) continue;
+    if (pares[i].erro == NOTA_ALHEIA) throw ErroGravacao(ficheiros[i]->nome_, nota_alheia(), 0, intactos);
+    throw ErroGravacao(ficheiros[i]->nome_, NAO_ESCRITO, pares[i].erro, intactos);
+  }
 }
 
 void confere_destino(const std::string& nome) {
-  if (existe_pasta(nome)) throw ErroFicheiro(no_programa(nome), 0, PASTA_NO_NOME);
+  if (existe_pasta(nome)) throw ErroGravacao(no_programa(nome), NAO_ESCRITO, EISDIR, true);
 }

@@ -4,6 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "erro.h"
+
+// A file that could not be written or put in place, with the reason the system gave. intactos when no file
+// of its set was put in place: what stands at their names is as it was.
+class ErroGravacao : public ErroFicheiro {
+ public:
+  ErroGravacao(const std::string& ficheiro, const std::string& problema, int erro, bool intactos)
+      : ErroFicheiro(ficheiro, 0, problema, erro), intactos(intactos) {}
+  bool intactos;
+};
+
 // A text file written anew: records go to a hidden temporary file in the same folder, renamed over the
 // file once closed, checked and flushed to disk; a file never put in place is removed, and the old one
 // stays as it was. The temporary file bears the program's mark and is locked while it is written, so that
@@ -12,7 +23,7 @@
 // folder, one whose name differs in letter case), its name kept; a new file bears the name as given.
 class FicheiroEscrita {
  public:
-  // Throws ErroFicheiro when the temporary file cannot be created (or noted), and NomeAmbiguo when two
+  // Throws ErroGravacao when the temporary file cannot be created (or noted), and NomeAmbiguo when two
   // files answer to the name.
   explicit FicheiroEscrita(const std::string& nome);
   ~FicheiroEscrita();
@@ -27,11 +38,12 @@ class FicheiroEscrita {
  private:
   friend void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);
   // Closes the temporary file, flushed to disk, and checks that it was written whole and that it can
-  // replace what stands at the name (a folder cannot be replaced); throws ErroFicheiro otherwise.
+  // replace what stands at the name (a folder cannot be replaced); throws ErroGravacao otherwise.
   void fecha();
   std::string nome_, destino_, temporario_;  // the two last ones: entries of the folder, on disk
   int pasta_ = -1;                           // the folder, open for the file's life
   int nota_ = 0;
+  int erro_ = 0;  // the errno of the first write that failed
   std::FILE* f_ = nullptr;
   bool concluido_ = false;
 };
@@ -40,8 +52,8 @@ class FicheiroEscrita {
 // flushed to disk before any is renamed, then they are renamed one right after another while the signals
 // that end the program wait, under a note that lets the next opening of the folder finish a set cut by
 // SIGKILL or a power cut (poe_no_lugar). Two instances never mix their sets: the later lands whole. Throws
-// ErroFicheiro naming the file that cannot be written; when a check fails, none is renamed.
+// ErroGravacao naming the file that cannot be written, with the reason; when a check fails, none is renamed.
 void conclui_juntos(const std::vector<FicheiroEscrita*>& ficheiros);
 
-// Throws ErroFicheiro when no file can be written at the name: a folder stands there.
+// Throws ErroGravacao when no file can be written at the name: a folder stands there.
 void confere_destino(const std::string& nome);

@@ -10,7 +10,11 @@
 struct Renomeacao {
   std::string temporario, destino;  // entries of the folder
   bool feita = false;
+  int erro = 0;  // why it was not done: the errno of the call that failed, or NOTA_ALHEIA
 };
+
+// The erro of a rename not done because a file that is not the program's stands at the note's name.
+constexpr int NOTA_ALHEIA = -1;
 
 extern const std::string NOME_NOTA;
 // The largest note: more than the program ever writes, so that anything larger is no note of its own.

@@ -4,10 +4,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 #include "cp1252.h"
 #include "diretorias.h"
+#include "erro.h"
 #include "nomes_disco.h"
 #include "renomeacao.h"
 #include "temporarios.h"
@@ -27,13 +29,42 @@ void apaga_abandonados(int pasta, const std::vector<Renomeacao>& esperam) {
   }
 }
 
+// Why a rename that waits failed, by what the user can do about it.
+enum class Porque { LUGAR, ESCRITA, OUTRO };
+
+Porque porque(int erro) {
+  if (erro == EISDIR || erro == ENOTEMPTY || erro == ENOTDIR || erro == EEXIST) return Porque::LUGAR;
+  if (erro == EACCES || erro == EPERM || erro == EROFS) return Porque::ESCRITA;
+  return Porque::OUTRO;
+}
+
+// What waits, named by why its rename failed, each with what the user can do: a folder stands at its name
+// (the new file named too, where the user finds it), the folder cannot be written, or what the system said.
 std::string aviso_de(const std::vector<Renomeacao>& esperam) {
-  std::string nomes;
-  for (const Renomeacao& r : esperam)
-    nomes +=
-        (nomes.empty() ? "" : ", ") + de_utf8(r.destino) + " (o ficheiro novo está em "_w + de_utf8(r.temporario) + ")";
-  return "Não foi possível concluir uma gravação interrompida: "_w + nomes +
-         ". Liberte o lugar (uma pasta com o mesmo nome, por exemplo): a gravação conclui-se quando a pasta for aberta de novo."_w;
+  const std::string DE_NOVO = "a gravação conclui-se quando a pasta for aberta de novo"_w;
+  std::string frases;
+  for (Porque p : {Porque::LUGAR, Porque::ESCRITA, Porque::OUTRO}) {
+    std::string nomes;
+    int n = 0, erro = 0;
+    for (const Renomeacao& r : esperam) {
+      if (porque(r.erro) != p) continue;
+      nomes += (n++ == 0 ? "" : ", ") + de_utf8(r.destino);
+      if (p == Porque::LUGAR) nomes += " (o ficheiro novo está em "_w + de_utf8(r.temporario) + ")";
+      if (erro == 0) erro = r.erro;
+    }
+    if (n == 0) continue;
+    const std::string espera = n == 1 ? " espera" : " esperam";
+    std::string frase;
+    if (p == Porque::LUGAR)
+      frase = nomes + ". Liberte o lugar (uma pasta com o mesmo nome, por exemplo): " + DE_NOVO + ".";
+    else if (p == Porque::ESCRITA)
+      frase = nomes + espera + ": " + com_razao("a pasta não pode ser escrita"_w, erro) + "; " + DE_NOVO +
+              " e puder ser escrita.";
+    else
+      frase = com_razao(nomes + espera, erro) + ": " + DE_NOVO + ".";
+    frases += (frases.empty() ? "" : " ") + frase;
+  }
+  return "Não foi possível concluir uma gravação interrompida: "_w + frases;
 }
 
 }  // namespace

@@ -7,9 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "erro.h"
 #include "temporarios.h"
-#include "texto.h"
 
 namespace {
 
@@ -49,6 +47,7 @@ bool escreve_tudo(int fd, const std::string& bytes) {
   for (size_t feito = 0; feito < bytes.size();) {
     const ssize_t n = write(fd, bytes.data() + feito, bytes.size() - feito);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = EIO;  // nothing written, and the system says no more
     if (n <= 0) return false;
     feito += n;
   }
@@ -56,19 +55,19 @@ bool escreve_tudo(int fd, const std::string& bytes) {
 }
 
 // Puts the note of pares in place, written whole (to a temporary file of its own, flushed to disk, renamed
-// over the note) and flushed to disk with its folder.
-bool escreve(int pasta, const std::vector<Renomeacao>& pares) {
+// over the note) and flushed to disk with its folder. 0, or the errno of the call that failed.
+int escreve(int pasta, const std::vector<Renomeacao>& pares) {
   std::string temporario;
   int nota = 0;
   const int fd = cria_temporario(pasta, NOME_NOTA, temporario, nota);
-  if (fd < 0) return false;
-  bool bem = escreve_tudo(fd, forma_nota(pares)) && fsync(fd) == 0;
-  bem = close(fd) == 0 && bem;
-  bem = bem && renameat(pasta, temporario.c_str(), pasta, NOME_NOTA.c_str()) == 0;
-  if (!bem) unlinkat(pasta, temporario.c_str(), 0);
+  if (fd < 0) return errno;
+  int erro = escreve_tudo(fd, forma_nota(pares)) && fsync(fd) == 0 ? 0 : errno;
+  if (close(fd) != 0 && erro == 0) erro = errno;
+  if (erro == 0 && renameat(pasta, temporario.c_str(), pasta, NOME_NOTA.c_str()) != 0) erro = errno;
+  if (erro != 0) unlinkat(pasta, temporario.c_str(), 0);
   esquece_temporario(nota);
   fsync(pasta);
-  return bem;
+  return erro;
 }
 
 void apaga(int pasta) {
@@ -80,6 +79,12 @@ bool substitui(const std::vector<Renomeacao>& pares, const std::string& destino)
   return std::any_of(pares.begin(), pares.end(), [&](const Renomeacao& r) { return r.destino == destino; });
 }
 
+bool renomeia(int pasta, Renomeacao& r) {
+  r.feita = renameat(pasta, r.temporario.c_str(), pasta, r.destino.c_str()) == 0;
+  r.erro = r.feita ? 0 : errno;
+  return r.feita;
+}
+
 }  // namespace
 
 std::vector<Renomeacao> poe_no_lugar(int pasta, std::vector<Renomeacao>& pares) {
@@ -88,25 +93,29 @@ std::vector<Renomeacao> poe_no_lugar(int pasta, std::vector<Renomeacao>& pares) 
   // A temporary file that is gone was renamed before its writer died.
   for (const Renomeacao& r : antigas)
     if (existe_entrada(pasta, r.temporario)) (substitui(pares, r.destino) ? substituidas : pendentes).push_back(r);
-  if (pares.size() > 1) {
+  // Without a note of its own, a set that replaces a file of the dead writer's note would leave that note
+  // listing the older file, to be put back over the newer one by the next opening.
+  const bool anota = pares.size() > 1 || !substituidas.empty();
+  if (anota) {
     std::vector<Renomeacao> todas = pendentes;
     todas.insert(todas.end(), pares.begin(), pares.end());
-    if (nota == Nota::ALHEIA || !escreve(pasta, todas))
-      throw ErroFicheiro(NOME_NOTA, 0,
-                         nota == Nota::ALHEIA ? "não foi possível escrever o ficheiro (existe outro com esse nome)"_w
-                                              : "não foi possível escrever o ficheiro"_w);
+    const int erro = nota == Nota::ALHEIA ? NOTA_ALHEIA : escreve(pasta, todas);
+    if (erro != 0) {
+      for (Renomeacao& r : pares) r.erro = erro;
+      return pendentes;
+    }
   }
+  bool renomeou = false;
   for (std::vector<Renomeacao>* v : {&pendentes, &pares})
-    for (Renomeacao& r : *v) r.feita = renameat(pasta, r.temporario.c_str(), pasta, r.destino.c_str()) == 0;
-  fsync(pasta);
+    for (Renomeacao& r : *v) renomeou = renomeia(pasta, r) || renomeou;
+  if (renomeou) fsync(pasta);
   for (const Renomeacao& r : substituidas) unlinkat(pasta, r.temporario.c_str(), 0);
   std::vector<Renomeacao> restantes;
   for (const Renomeacao& r : pendentes)
     if (!r.feita) restantes.push_back(r);
-  const bool mudou = pares.size() > 1 || restantes.size() != antigas.size();
-  if (restantes.empty() && (nota == Nota::DO_PROGRAMA || pares.size() > 1))
+  if (restantes.empty() && (nota == Nota::DO_PROGRAMA || anota))
     apaga(pasta);
-  else if (!restantes.empty() && mudou)
+  else if (!restantes.empty() && (anota || restantes.size() != antigas.size()))
     escreve(pasta, restantes);
   return restantes;
 }

@@ -61,6 +61,9 @@ class Consola {
   virtual void estado(const std::string& texto) = 0;
   // Shows the grid as it is now (the terminal repaints; the script window has nothing to do).
   virtual void mostra() {}
+  // The program waits for another program, not for the user, with the grid as it is now: the terminal
+  // shows it; the script window runs the script's checks and shows up to its next input event.
+  virtual void em_espera() { mostra(); }
 
   // Window configuration as applied; a request larger than the grid is refused (see f_setwindowconfig).
   windowconfig config;

@@ -112,10 +112,10 @@ void ConsolaScript::confere(const Linha& l, int n) const {
                 std::to_string(l.b) + "; a linha tem:\n" + para_utf8(apara(grelha_.texto_linha(l.a))));
 }
 
-ConsolaScript::Evento ConsolaScript::proximo() {
-  while (atual_ < linhas_.size()) {
+void ConsolaScript::confere_ate_evento() {
+  for (; atual_ < linhas_.size(); ++atual_) {
     const Linha& l = linhas_[atual_];
-    const int n = static_cast<int>(++atual_);
+    const int n = static_cast<int>(atual_ + 1);
     switch (l.tipo) {
       case Linha::NADA:
         break;
@@ -128,12 +128,19 @@ ConsolaScript::Evento ConsolaScript::proximo() {
         confere(l, n);
         break;
       case Linha::CLIQUE:
-        return Evento{Evento::CLIQUE, l.clique, "", n};
       case Linha::ESCRITA:
-        return Evento{Evento::LINHA, Clique{}, l.texto, n};
+        return;
     }
   }
-  return Evento{};
+}
+
+ConsolaScript::Evento ConsolaScript::proximo() {
+  confere_ate_evento();
+  if (atual_ == linhas_.size()) return Evento{};
+  const Linha& l = linhas_[atual_];
+  const int n = static_cast<int>(++atual_);
+  if (l.tipo == Linha::CLIQUE) return Evento{Evento::CLIQUE, l.clique, "", n};
+  return Evento{Evento::LINHA, Clique{}, l.texto, n};
 }
 
 std::string ConsolaScript::eco(const std::string& texto) {

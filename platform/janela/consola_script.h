@@ -19,6 +19,7 @@ class ConsolaScript : public Consola {
   void titulo(const std::string& texto) override { titulo_ = texto; }
   // The script's screens have no status line.
   void estado(const std::string&) override {}
+  void em_espera() override { confere_ate_evento(); }
 
   const std::string& titulo_atual() const { return titulo_; }
   // The screen as the "show" event writes it (UTF-8, trailing blanks dropped, then "----").
@@ -39,6 +40,8 @@ class ConsolaScript : public Consola {
     std::string texto;  // Windows-1252
     int linha = 0;      // of the script
   };
+  // Runs the checks and shows up to the next input event, and leaves it next.
+  void confere_ate_evento();
   // Runs the checks and shows up to the next input event, which it returns (NENHUM when none is left).
   Evento proximo();
   // The check of an expect or expect-colour, script line n: stops the program with status 4 when the screen
