@@ -1,8 +1,9 @@
 #!/bin/sh
 # Ctrl-C, Ctrl-\ and SIGTERM at every kind of wait for input end the program within half a second, with exit
 # status 128 + the signal, the terminal handed back and no temporary file left: a click (the initial menu), a
-# typed line (option 4's prompt), each also with half a mouse report read, the pause after a message, the end
-# box, the wait after No at the end box, and the message of a terminal too small. Usage: terminal_sinais_test.sh PROGRAM
+# typed line (option 4's prompt), each also with half a mouse report read, the pause after a message, the wait
+# for the data folder's lock that another program holds, the end box, the wait after No at the end box, and the
+# message of a terminal too small. Usage: terminal_sinais_test.sh PROGRAM
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 
@@ -20,6 +21,15 @@ pausa() {
   tm send-keys -t teste -l abcd
   tm send-keys -t teste Enter
   espera_texto "Pressione <ENTER> para continuar"
+}
+# The settings file waits for the start folder's lock, which another program holds.
+trinco() {
+  flock -o "$pasta" sleep 60 &
+  trinco_id=$!
+  linha
+  tm send-keys -t teste -l abcd
+  tm send-keys -t teste Enter
+  espera_texto "Outro programa está a gravar nesta pasta"
 }
 caixa() { menu; clique 17 10; espera_texto "Exit Window?"; }
 fecho() { caixa; tm send-keys -t teste Enter; espera_texto "q ou Esc: fechar a janela"; }
@@ -44,10 +54,14 @@ interrompe() {
   espera_fim "$3"
   [ -z "$(ls -A "$pasta" | grep 'tmp')" ] || falha "$1, $2: ficou um ficheiro temporário"
   tm kill-session -t teste
+  if [ -n "${trinco_id:-}" ]; then
+    pkill -P "$trinco_id"
+    wait "$trinco_id" || :
+  fi
 }
 
 falhas=""
-for espera in menu clique_a_meio linha linha_a_meio pausa caixa fecho pequeno; do
+for espera in menu clique_a_meio linha linha_a_meio pausa trinco caixa fecho pequeno; do
   for sinal in C-c:130 'C-\:131' TERM:143; do
     ( interrompe "$espera" "${sinal%:*}" "${sinal#*:}" ) || { falhas="$falhas $espera/${sinal%:*}"; tm kill-session -t teste 2>/dev/null; }
   done
