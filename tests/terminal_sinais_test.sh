@@ -22,14 +22,22 @@ pausa() {
   tm send-keys -t teste Enter
   espera_texto "Pressione <ENTER> para continuar"
 }
-# The settings file waits for the start folder's lock, which another program holds.
+# The settings file waits for the start folder's lock, which another program takes once the program has opened
+# the folder at its start.
 trinco() {
-  flock -o "$pasta" sleep 60 &
-  trinco_id=$!
   linha
+  flock -o "$pasta" sleep 60 &
+  echo $! >"$pasta/trinco"
+  while flock -n "$pasta" true; do sleep 0.01; done
   tm send-keys -t teste -l abcd
   tm send-keys -t teste Enter
   espera_texto "Outro programa está a gravar nesta pasta"
+}
+# The other program ends, whatever became of the case.
+solta_trinco() {
+  [ -f "$pasta/trinco" ] || return 0
+  pkill -P "$(cat "$pasta/trinco")"
+  rm "$pasta/trinco"
 }
 caixa() { menu; clique 17 10; espera_texto "Exit Window?"; }
 fecho() { caixa; tm send-keys -t teste Enter; espera_texto "q ou Esc: fechar a janela"; }
@@ -54,16 +62,16 @@ interrompe() {
   espera_fim "$3"
   [ -z "$(ls -A "$pasta" | grep 'tmp')" ] || falha "$1, $2: ficou um ficheiro temporário"
   tm kill-session -t teste
-  if [ -n "${trinco_id:-}" ]; then
-    pkill -P "$trinco_id"
-    wait "$trinco_id" || :
-  fi
 }
 
 falhas=""
 for espera in menu clique_a_meio linha linha_a_meio pausa trinco caixa fecho pequeno; do
   for sinal in C-c:130 'C-\:131' TERM:143; do
-    ( interrompe "$espera" "${sinal%:*}" "${sinal#*:}" ) || { falhas="$falhas $espera/${sinal%:*}"; tm kill-session -t teste 2>/dev/null; }
+    if ! (interrompe "$espera" "${sinal%:*}" "${sinal#*:}"); then
+      falhas="$falhas $espera/${sinal%:*}"
+      tm kill-session -t teste 2>/dev/null
+    fi
+    solta_trinco
   done
 done
 [ -z "$falhas" ] || { echo "FALHOU:$falhas"; exit 1; }
