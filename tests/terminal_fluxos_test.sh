@@ -3,7 +3,8 @@
 # what is typed after the stream shows as typed: 10^5 Esc bytes; X10 reports with every button, column and
 # row byte from 32 to 255, none of which edits the answer; an OSC cut short by a CSI; and a seeded random
 # stream of 10^5 bytes, most of them bytes that frame escape sequences (the terminal's signal and suspend
-# characters and the line ends left out), sent as an answer, after which a plain answer is taken whole. Usage: terminal_fluxos_test.sh PROGRAM
+# characters and the line ends left out), sent as an answer, after which a plain answer is taken whole.
+# Usage: terminal_fluxos_test.sh PROGRAM
 set -u
 . "$(dirname "$0")/tmux_comum.sh"
 
