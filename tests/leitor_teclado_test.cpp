@@ -157,6 +157,17 @@ TEST(LeitorTeclado, X10ReportsOfEveryByteAreNeverKeys) {
   EXPECT_EQ(eventos({{fluxo + "k"}}, 4096), cliques + "k");
 }
 
+// Every value of every byte of a mouse report (X10 and SGR), then a pause and a key: the key comes whole.
+TEST(LeitorTeclado, EveryValueOfEveryByteOfAReportThenAKey) {
+  for (const std::string relatorio : {"\x1b[M *0", "\x1b[<0;10;16M"})
+    for (size_t i = 0; i < relatorio.size(); ++i)
+      for (int v = 0; v <= 255; ++v) {
+        std::string r = relatorio;
+        r[i] = static_cast<char>(v);
+        EXPECT_EQ(eventos({{r, PAUSA}, {"k"}}, 4096, true), "k") << i << " " << v;
+      }
+}
+
 // A seeded random stream of any bytes, then a pause and a plain line: the line comes back whole.
 TEST(LeitorTeclado, ARandomStreamThenAPlainLine) {
   for (unsigned semente : {1u, 2u, 3u, 4u}) {
